@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building (and, with "test", testing) needs,
+# but only those that are missing. Run as root, or with sudo at hand.
+set -euo pipefail
+
+packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core)
+if [ "${1:-}" = test ]; then
+  packages+=(clang libclang-rt-14-dev valgrind desktop-file-utils appstream)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [ "$status" = "install ok installed" ] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" </dev/null

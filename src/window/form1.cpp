@@ -1,0 +1,99 @@
+#include "window/form1.h"
+
+#include "board/index_rod.h"
+#include "board/rod_digits.h"
+#include "board/rod_outline.h"
+#include "core/entry_check.h"
+#include "core/product.h"
+#include "window/board_surface.h"
+#include "window/layout.h"
+#include "window/text_box.h"
+
+#include <QCoreApplication>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace rods {
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent)
+    , controls_(this)
+{
+    setObjectName("Form1");
+    setWindowTitle(layout::WindowCaption);
+    resize(layout::ClientWidth / TwipsPerPixel, layout::ClientHeight / TwipsPerPixel);
+
+    connect(controls_.command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(controls_.command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(controls_.command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(controls_.command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(controls_.command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    Form_Load();
+}
+
+void Form1::Form_Load()
+{
+    board_.clear();
+    for (TextBox* box : controls_.text3)
+        box->setText(std::string_view());
+    for (TextBox* box : controls_.text4)
+        box->setText(std::string_view("0"));
+}
+
+void Form1::Command1_Click()
+{
+    showMessage({});
+    const EntryVerdict verdict = checkEntry(controls_.text1->text(), board_);
+    if (!verdict.digit) {
+        showMessage(verdict.message);
+        return;
+    }
+    board_.placeRod(*verdict.digit);
+    if (indexRodShown_) {
+        clearIndexNumbers(controls_, 9);
+        indexRodShown_ = false;
+    }
+    ShowRodDigits(board_, controls_);
+    DrawRod(board_, controls_.surface());
+}
+
+void Form1::Command2_Click()
+{
+    ShowIndexRod(board_, controls_);
+    indexRodShown_ = true;
+}
+
+void Form1::Command3_Click() { QCoreApplication::exit(0); }
+
+void Form1::Command4_Click()
+{
+    showMessage({});
+    MultiplicandTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = controls_.text4[i]->text();
+    const ProductOutcome outcome = computeProduct(board_, texts);
+    if (!outcome.message.empty()) {
+        showMessage(outcome.message);
+        if (outcome.badBox >= 0) {
+            TextBox* box = controls_.text4.at(static_cast<std::size_t>(outcome.badBox));
+            box->setFocus(Qt::OtherFocusReason);
+            box->selectAll();
+        }
+        return;
+    }
+    controls_.list1->addItem(QString::fromStdString(outcome.text));
+}
+
+void Form1::Command5_Click()
+{
+    controls_.surface().cls();
+    board_.clear();
+    clearRodDigits(controls_);
+    clearIndexNumbers(controls_, 14);
+    indexRodShown_ = false;
+    controls_.list1->clear();
+}
+
+void Form1::showMessage(std::string_view message) { controls_.text2->setText(message); }
+
+} // namespace rods

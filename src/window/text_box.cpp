@@ -1,0 +1,21 @@
+#include "window/text_box.h"
+
+#include <limits>
+
+namespace rods {
+
+TextBox::TextBox(const QString& text, Qt::Alignment alignment, QWidget* parent)
+    : QLineEdit(text, parent)
+{
+    setMaxLength(std::numeric_limits<int>::max());
+    setAlignment(alignment | Qt::AlignVCenter);
+}
+
+std::string TextBox::text() const { return QLineEdit::text().toStdString(); }
+
+void TextBox::setText(std::string_view text)
+{
+    QLineEdit::setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+} // namespace rods

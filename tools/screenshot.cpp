@@ -1,0 +1,39 @@
+// Works a problem in the real window and saves a picture of it:
+//   numbering-rods-screenshot out.png [digits] [multiplicand]
+#include "window/board_surface.h"
+#include "window/form1.h"
+#include "window/text_box.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 2) {
+        qWarning("usage: numbering-rods-screenshot out.png [digits] [multiplicand]");
+        return 2;
+    }
+    const QString digits = args.value(2, "345");
+    const QString multiplicand = args.value(3, "000012");
+    rods::Form1 window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    rods::FormControls& controls = window.controls();
+    for (QChar digit : digits) {
+        controls.text1->selectAll();
+        QTest::keyClicks(controls.text1, QString(digit));
+        QTest::mouseClick(controls.command1, Qt::LeftButton);
+    }
+    QTest::mouseClick(controls.command2, Qt::LeftButton);
+    for (int i = 0; i < 6 && i < multiplicand.size(); ++i) {
+        rods::TextBox* box = controls.text4.at(static_cast<std::size_t>(i + 1));
+        box->selectAll();
+        QTest::keyClicks(box, QString(multiplicand.at(i)));
+    }
+    QTest::mouseClick(controls.command4, Qt::LeftButton);
+    return window.grab().save(args.at(1)) ? 0 : 1;
+}
