@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core)
 if [ "${1:-}" = test ]; then
-  packages+=(clang libclang-rt-14-dev valgrind desktop-file-utils appstream)
+  packages+=(clang clang-format libclang-rt-14-dev valgrind desktop-file-utils appstream)
 fi
 
 missing=()

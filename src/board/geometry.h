@@ -3,7 +3,7 @@
 namespace rods {
 
 // Board measures in twips, from the board's inner top-left corner.
-inline constexpr int RodPitch = 1030;  // left edge to left edge; rods stand 100 apart
+inline constexpr int RodPitch = 1030; // left edge to left edge; rods stand 100 apart
 inline constexpr int RodWidth = 930;
 inline constexpr int BoardTop = 200;
 inline constexpr int RodHeight = 7000; // ten cells

@@ -40,11 +40,11 @@ void ShowRodDigits(const BoardState& board, BoardControls& controls)
         header.setCaption(integerToText(table.at(rod, 1, Plane::Digit)));
 
         for (int row = 1; row <= 9; ++row)
-            showCellDigit(controls.label(LabelArray::Label1, 10 * slot + 10 + row), RowHeight * row + 420,
-                          left + 650, table.at(rod, row, Plane::Units));
+            showCellDigit(controls.label(LabelArray::Label1, 10 * slot + 10 + row), RowHeight * row + 420, left + 650,
+                          table.at(rod, row, Plane::Units));
         for (int row = 1; row <= 9; ++row)
-            showCellDigit(controls.label(LabelArray::Label2, 10 * slot + row), RowHeight * row + 220,
-                          left + 230, table.at(rod, row, Plane::Tens));
+            showCellDigit(controls.label(LabelArray::Label2, 10 * slot + row), RowHeight * row + 220, left + 230,
+                          table.at(rod, row, Plane::Tens));
     }
 }
 

@@ -29,8 +29,7 @@ void drawRodFrame(const RodFrame& frame, bool withDiagonals, DrawingSurface& sur
     // Cell i - 1, from its bottom-left corner to its top-right corner; the
     // header cell has none.
     for (int i = 2; i <= 10; ++i)
-        surface.line(f(frame.left), f(frame.top + RowHeight * i), f(frame.right),
-                     f(frame.top + RowHeight * (i - 1)));
+        surface.line(f(frame.left), f(frame.top + RowHeight * i), f(frame.right), f(frame.top + RowHeight * (i - 1)));
 }
 
 void DrawRod(const BoardState& board, DrawingSurface& surface)

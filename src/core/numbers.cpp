@@ -98,8 +98,7 @@ double roundHalfEven(double value)
     return floor;
 }
 
-template <typename Int>
-std::optional<Int> roundToInteger(double value)
+template <typename Int> std::optional<Int> roundToInteger(double value)
 {
     if (!std::isfinite(value))
         return std::nullopt;
@@ -152,8 +151,8 @@ std::string numberToText(double value)
 
     // d.dddddddddddddde±x: fifteen significant digits, then trimmed.
     std::array<char, 40> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::scientific, 14);
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, 14);
     const std::string_view scientific(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     const auto ePos = scientific.find('e');
     const bool negative = scientific.front() == '-';

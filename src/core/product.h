@@ -19,9 +19,9 @@ inline constexpr int LastMultiplicandBox = 6;
 
 // A product ready for the list, or why there is none.
 struct ProductOutcome {
-    std::string text;        // the product's text when message is empty
+    std::string text; // the product's text when message is empty
     std::string_view message;
-    int badBox = -1;         // the leftmost box that holds no number, if any
+    int badBox = -1; // the leftmost box that holds no number, if any
 };
 
 // The rods' multiplier times the boxes' multiplicand, in double precision:

@@ -2,8 +2,9 @@
 
 #include "board/geometry.h"
 
-#include <QPaintEvent>
 #include <QPainter>
+#include <QPaintEvent>
+
 #include <algorithm>
 
 namespace rods {

@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QLineF>
 #include <QPointF>
+
 #include <vector>
 
 namespace rods {

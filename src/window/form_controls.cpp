@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+
 #include <algorithm>
 #include <map>
 #include <stdexcept>
@@ -48,8 +49,7 @@ void applyFont(QWidget* widget, const layout::Font& spec)
 
 QString indexedName(const char* name, int index) { return QStringLiteral("%1(%2)").arg(name).arg(index); }
 
-template <typename T>
-T* withName(T* widget, const QString& name)
+template <typename T> T* withName(T* widget, const QString& name)
 {
     widget->setObjectName(name);
     return widget;

@@ -3,6 +3,7 @@
 #include "board/controls.h"
 
 #include <QString>
+
 #include <vector>
 
 class QGroupBox;

@@ -7,6 +7,7 @@
 #include "core/board_state.h"
 
 #include <QTest>
+
 #include <map>
 #include <vector>
 

@@ -141,35 +141,45 @@ void TestCoreRules::product_data()
     QTest::addColumn<int>("badBox");
 
     const QStringList zeros{"0", "0", "0", "0", "0", "0", "0"};
-    QTest::newRow("no rods") << "" << QStringList{"0", "9", "9", "9", "9", "9", "9"} << "0" << "" << -1;
-    QTest::newRow("boxes all zero") << "345" << zeros << "0" << "" << -1;
-    QTest::newRow("345 x 12") << "345" << QStringList{"0", "0", "0", "0", "0", "1", "2"} << "4140" << "" << -1;
-    QTest::newRow("box 0 is not read") << "345" << QStringList{"7", "0", "0", "0", "0", "1", "2"} << "4140" << ""
-                                       << -1;
-    QTest::newRow("box 0 may hold anything") << "2" << QStringList{"x", "0", "0", "0", "0", "0", "3"} << "6" << "" << -1;
-    QTest::newRow("999 x 999999") << "999" << QStringList{"0", "9", "9", "9", "9", "9", "9"} << "998999001" << ""
-                                  << -1;
+    QTest::newRow("no rods") << "" << QStringList{"0", "9", "9", "9", "9", "9", "9"} << "0"
+                             << "" << -1;
+    QTest::newRow("boxes all zero") << "345" << zeros << "0"
+                                    << "" << -1;
+    QTest::newRow("345 x 12") << "345" << QStringList{"0", "0", "0", "0", "0", "1", "2"} << "4140"
+                              << "" << -1;
+    QTest::newRow("box 0 is not read") << "345" << QStringList{"7", "0", "0", "0", "0", "1", "2"} << "4140"
+                                       << "" << -1;
+    QTest::newRow("box 0 may hold anything") << "2" << QStringList{"x", "0", "0", "0", "0", "0", "3"} << "6"
+                                             << "" << -1;
+    QTest::newRow("999 x 999999") << "999" << QStringList{"0", "9", "9", "9", "9", "9", "9"} << "998999001"
+                                  << "" << -1;
     QTest::newRow("8 nines x 999999") << "99999999" << QStringList{"0", "9", "9", "9", "9", "9", "9"}
-                                      << "99999899000001" << "" << -1;
-    QTest::newRow("12 in box 5 adds 120") << "1" << QStringList{"0", "0", "0", "0", "0", "12", "0"} << "120" << ""
-                                          << -1;
-    QTest::newRow("25 in units") << "37" << QStringList{"0", "0", "0", "0", "0", "0", "25"} << "925" << "" << -1;
-    QTest::newRow("leading zero rod") << "0123" << QStringList{"0", "0", "0", "0", "0", "0", "2"} << "246" << ""
-                                      << -1;
-    QTest::newRow("exponent form") << "1" << QStringList{"0", "1E10", "0", "0", "0", "0", "0"} << "1E+15" << ""
-                                   << -1;
-    QTest::newRow("negative zero") << "0" << QStringList{"0", "0", "0", "0", "0", "0", "-5"} << "0" << "" << -1;
-    QTest::newRow("negative") << "2" << QStringList{"0", "0", "0", "0", "0", "0", "-5"} << "-10" << "" << -1;
-    QTest::newRow("fraction") << "3" << QStringList{"0", "0", "0", "0", "0", "0", "0.5"} << "1.5" << "" << -1;
-    QTest::newRow("empty box") << "3" << QStringList{"0", "0", "0", "", "0", "0", "0"} << "" << "Only NUMBERS" << 3;
-    QTest::newRow("leftmost bad box") << "3" << QStringList{"0", "0", "a", "0", "", "0", "0"} << "" << "Only NUMBERS"
-                                      << 2;
-    QTest::newRow("bad box, no rods") << "" << QStringList{"0", "0", "0", "0", "0", "0", "?"} << "" << "Only NUMBERS"
-                                      << 6;
-    QTest::newRow("not finite") << "9" << QStringList{"0", "1E+308", "0", "0", "0", "0", "0"} << "" << "Too LARGE"
-                                << -1;
-    QTest::newRow("beyond double") << "9" << QStringList{"0", "0", "0", "0", "0", "0", "1e400"} << "" << "Too LARGE"
-                                   << -1;
+                                      << "99999899000001"
+                                      << "" << -1;
+    QTest::newRow("12 in box 5 adds 120") << "1" << QStringList{"0", "0", "0", "0", "0", "12", "0"} << "120"
+                                          << "" << -1;
+    QTest::newRow("25 in units") << "37" << QStringList{"0", "0", "0", "0", "0", "0", "25"} << "925"
+                                 << "" << -1;
+    QTest::newRow("leading zero rod") << "0123" << QStringList{"0", "0", "0", "0", "0", "0", "2"} << "246"
+                                      << "" << -1;
+    QTest::newRow("exponent form") << "1" << QStringList{"0", "1E10", "0", "0", "0", "0", "0"} << "1E+15"
+                                   << "" << -1;
+    QTest::newRow("negative zero") << "0" << QStringList{"0", "0", "0", "0", "0", "0", "-5"} << "0"
+                                   << "" << -1;
+    QTest::newRow("negative") << "2" << QStringList{"0", "0", "0", "0", "0", "0", "-5"} << "-10"
+                              << "" << -1;
+    QTest::newRow("fraction") << "3" << QStringList{"0", "0", "0", "0", "0", "0", "0.5"} << "1.5"
+                              << "" << -1;
+    QTest::newRow("empty box") << "3" << QStringList{"0", "0", "0", "", "0", "0", "0"} << ""
+                               << "Only NUMBERS" << 3;
+    QTest::newRow("leftmost bad box") << "3" << QStringList{"0", "0", "a", "0", "", "0", "0"} << ""
+                                      << "Only NUMBERS" << 2;
+    QTest::newRow("bad box, no rods") << "" << QStringList{"0", "0", "0", "0", "0", "0", "?"} << ""
+                                      << "Only NUMBERS" << 6;
+    QTest::newRow("not finite") << "9" << QStringList{"0", "1E+308", "0", "0", "0", "0", "0"} << ""
+                                << "Too LARGE" << -1;
+    QTest::newRow("beyond double") << "9" << QStringList{"0", "0", "0", "0", "0", "0", "1e400"} << ""
+                                   << "Too LARGE" << -1;
     QTest::newRow("infinite times no rods") << "" << QStringList{"0", "1E+308", "0", "0", "0", "0", "0"} << ""
                                             << "Too LARGE" << -1;
 }

@@ -1,6 +1,7 @@
 #include "core/numbers.h"
 
 #include <QTest>
+
 #include <cmath>
 #include <limits>
 
@@ -67,7 +68,10 @@ void TestNumbers::textToNumber_data()
     QTest::newRow("comma") << QByteArray("7,5") << nan << 0.0;
     QTest::newRow("blank after sign") << QByteArray("- 7") << nan << 0.0;
     QTest::newRow("newline") << QByteArray("7\n") << nan << 0.0;
-    QTest::newRow("nul inside") << QByteArray("7\0" "1", 3) << nan << 0.0;
+    QTest::newRow("nul inside") << QByteArray("7\0"
+                                              "1",
+                                              3)
+                                << nan << 0.0;
     QTest::newRow("arabic-indic digit") << QByteArray("\xd9\xa7") << nan << 0.0;
     QTest::newRow("fullwidth digit") << QByteArray("\xef\xbc\x97") << nan << 0.0;
     QTest::newRow("currency") << QByteArray("$7") << nan << 0.0;

@@ -13,10 +13,7 @@ using namespace rods;
 
 namespace {
 
-QRect pixels(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
+QRect pixels(int left, int top, int width, int height) { return QRect(left / 15, top / 15, width / 15, height / 15); }
 
 } // namespace
 
@@ -92,9 +89,9 @@ void TestLayout::controlArrays()
     // Every board label starts in the board's inner top-left corner with its
     // array's name, at its array's size.
     const QPoint corner = driver.controls().picture1->contentsRect().topLeft();
-    for (auto [array, name, count, height] : {std::tuple{LabelArray::Label1, "Label1", 90, 17},
-                                              std::tuple{LabelArray::Label2, "Label2", 91, 25},
-                                              std::tuple{LabelArray::Label4, "Label4", 15, 25}}) {
+    for (auto [array, name, count, height] :
+         {std::tuple{LabelArray::Label1, "Label1", 90, 17}, std::tuple{LabelArray::Label2, "Label2", 91, 25},
+          std::tuple{LabelArray::Label4, "Label4", 15, 25}}) {
         for (int i = 0; i < count; ++i) {
             DigitLabel* label = driver.label(array, i);
             QCOMPARE(label->parentWidget(), driver.controls().picture1);

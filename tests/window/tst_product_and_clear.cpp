@@ -2,8 +2,8 @@
 #include "window_driver.h"
 
 #include <QListWidget>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 using namespace rods;
 
@@ -27,6 +27,7 @@ private Q_SLOTS:
     void clearAfterDoneKeepsBoxes();
     void clearOnEmptyBoard();
     void exitEndsTheEventLoop();
+    void closingTheWindowEndsTheEventLoop();
 };
 
 void TestProductAndClear::products_data()
@@ -272,6 +273,14 @@ void TestProductAndClear::exitEndsTheEventLoop()
     WindowDriver driver;
     driver.enterRods("42");
     QTimer::singleShot(0, &driver.window(), [&driver] { driver.pressExit(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+void TestProductAndClear::closingTheWindowEndsTheEventLoop()
+{
+    WindowDriver driver;
+    QTimer::singleShot(0, &driver.window(), [&driver] { driver.window().close(); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
     QCOMPARE(QCoreApplication::exec(), 0);
 }

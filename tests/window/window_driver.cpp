@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QListWidget>
 #include <QTest>
+
 #include <algorithm>
 
 using namespace rods;

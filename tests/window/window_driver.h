@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPushButton>
 #include <QStringList>
+
 #include <memory>
 
 class QLineEdit;
