@@ -22,8 +22,10 @@ void WindowDriver::type(QLineEdit* box, const QString& text)
 {
     box->setFocus();
     box->selectAll();
-    // Long texts and characters with no key of their own are pasted.
-    const bool typeable = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; });
+    // Long texts, and characters that have no key of their own or that move
+    // the focus (Tab), are pasted.
+    const bool typeable =
+        std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f; });
     if (text.size() > 200 || !typeable) {
         box->insert(text);
         return;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+// An independent model of what the window must show after each event of a
+// session. It reads numbers with its own pattern and Qt's parser, and works
+// products of whole numbers with 128-bit integers.
+class SessionModel {
+public:
+    SessionModel();
+
+    void typeEntry(const QString& text) { text1 = text; }
+    void typeMultiplicand(int box, const QString& text) { text4.at(std::size_t(box)) = text; }
+    void pressOk();
+    void pressDone();
+    void pressGo();
+    void pressClear();
+
+    std::vector<int> rods;
+    QString text1 = "6";
+    std::array<QString, 7> text4;
+    std::array<QString, 10> text3;
+    QString message;
+    QStringList list;
+    // For a product that is not exact, the value the item must show.
+    std::vector<std::optional<double>> approximateItems;
+    std::array<QString, 90> label1;
+    std::array<QString, 91> label2;
+    std::array<QString, 15> label4;
+    std::size_t lines = 0;
+    int focusBox = -1; // the box GO put the cursor into
+
+private:
+    void relabel();
+    bool indexShown_ = false;
+};

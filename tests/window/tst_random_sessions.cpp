@@ -1,0 +1,178 @@
+// Seeded random sessions against the real window: typed texts of every kind,
+// clicks on OK, "Done when finished", GO and Clear, and after every event a
+// comparison with an independent model of what the window must show.
+//
+// RODS_SESSIONS sets the number of sessions (2,000 by default), RODS_SEED the
+// first seed; a failure names the seed and the events that led to it.
+#include "session_model.h"
+#include "window_driver.h"
+
+#include <QListWidget>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <cmath>
+
+using namespace rods;
+
+namespace {
+
+const QStringList Unusual{"é", "٧", "中", "😀", "\u00a0", "\u200b", "７", "½", "\u0301", "e", "E", "inf", "NaN", "0x"};
+
+QString randomText(QRandomGenerator& rng)
+{
+    const int kind = int(rng.bounded(100));
+    if (kind < 35)
+        return QString::number(rng.bounded(10));
+    if (kind < 55) {
+        // A well-formed number, often a digit in another spelling.
+        QString text;
+        if (rng.bounded(4) == 0)
+            text += " ";
+        if (rng.bounded(4) == 0)
+            text += rng.bounded(2) ? "+" : "-";
+        const int digits = int(rng.bounded(4));
+        for (int i = 0; i < digits; ++i)
+            text += QChar('0' + int(rng.bounded(10)));
+        if (rng.bounded(3) == 0)
+            text += "." + QString::number(rng.bounded(3) == 0 ? 5 : 0);
+        if (text.isEmpty() || !text.back().isDigit())
+            text += QChar('0' + int(rng.bounded(10)));
+        if (rng.bounded(5) == 0)
+            text += QString("e%1%2").arg(rng.bounded(2) ? "-" : "").arg(rng.bounded(rng.bounded(4) == 0 ? 400 : 3));
+        if (rng.bounded(4) == 0)
+            text += "\t";
+        return text;
+    }
+    if (kind < 85) {
+        const QString alphabet = "0123456789 +-.eE\tabxINF,";
+        QString text;
+        const int length = int(rng.bounded(12));
+        for (int i = 0; i < length; ++i)
+            text += rng.bounded(6) == 0 ? Unusual[int(rng.bounded(Unusual.size()))]
+                                        : QString(alphabet[int(rng.bounded(alphabet.size()))]);
+        return text;
+    }
+    if (kind < 97)
+        return QString(int(rng.bounded(3)), ' ');
+    // Very long: a run of one character, sometimes a megabyte.
+    const int length = rng.bounded(10) == 0 ? (1 << 20) : int(rng.bounded(1000, 100000));
+    return QString(length, QString("7 0x.")[int(rng.bounded(5))]);
+}
+
+QString describe(const QString& text)
+{
+    return text.size() > 40 ? QString("<%1 x '%2'>").arg(text.size()).arg(text.front()) : "'" + text + "'";
+}
+
+// What differs between the window and the model, or nothing.
+QString difference(WindowDriver& driver, const SessionModel& model)
+{
+    FormControls& controls = driver.controls();
+    if (driver.board().RodCount() != model.rods.size() || driver.board().RodCount() > 8)
+        return QString("rod count %1, expected %2").arg(driver.board().RodCount()).arg(model.rods.size());
+    if (driver.message() != model.message)
+        return QString("message '%1', expected '%2'").arg(driver.message(), model.message);
+    const QStringList items = driver.listItems();
+    if (items.size() != model.list.size())
+        return QString("%1 list items, expected %2").arg(items.size()).arg(model.list.size());
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const auto approximate = model.approximateItems[std::size_t(i)];
+        if (!approximate && items[i] != model.list[i])
+            return QString("item %1 is '%2', expected '%3'").arg(i).arg(items[i], model.list[i]);
+        if (approximate) {
+            bool ok = false;
+            const double shown = items[i].toDouble(&ok);
+            const double tolerance = std::max(std::fabs(*approximate) * 1e-14, 1e-300);
+            if (!ok || std::fabs(shown - *approximate) > tolerance)
+                return QString("item %1 is '%2', expected about %3").arg(i).arg(items[i]).arg(*approximate, 0, 'g', 17);
+        }
+    }
+    for (std::size_t i = 0; i < model.label1.size(); ++i)
+        if (controls.label1[i]->text() != model.label1[i])
+            return QString("Label1(%1) shows '%2', expected '%3'")
+                .arg(i)
+                .arg(controls.label1[i]->text(), model.label1[i]);
+    for (std::size_t i = 0; i < model.label2.size(); ++i)
+        if (controls.label2[i]->text() != model.label2[i])
+            return QString("Label2(%1) shows '%2', expected '%3'")
+                .arg(i)
+                .arg(controls.label2[i]->text(), model.label2[i]);
+    for (std::size_t i = 0; i < model.label4.size(); ++i)
+        if (controls.label4[i]->text() != model.label4[i])
+            return QString("Label4(%1) shows '%2', expected '%3'")
+                .arg(i)
+                .arg(controls.label4[i]->text(), model.label4[i]);
+    for (std::size_t i = 0; i < model.text3.size(); ++i)
+        if (controls.text3[i]->QLineEdit::text() != model.text3[i])
+            return QString("Text3(%1) shows '%2'").arg(i).arg(controls.text3[i]->QLineEdit::text());
+    if (controls.picture1->lines().size() != model.lines)
+        return QString("%1 lines on the board, expected %2").arg(controls.picture1->lines().size()).arg(model.lines);
+    if (model.focusBox >= 0 && QApplication::focusWidget() != controls.text4[std::size_t(model.focusBox)])
+        return QString("the cursor is not in Text4(%1)").arg(model.focusBox);
+    return {};
+}
+
+} // namespace
+
+class TestRandomSessions : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sessionsMatchTheModel();
+};
+
+void TestRandomSessions::sessionsMatchTheModel()
+{
+    const int sessions =
+        qEnvironmentVariableIsSet("RODS_SESSIONS") ? qEnvironmentVariableIntValue("RODS_SESSIONS") : 2000;
+    const quint32 firstSeed = quint32(qEnvironmentVariableIntValue("RODS_SEED"));
+    int events = 0;
+    for (int session = 0; session < sessions; ++session) {
+        const quint32 seed = firstSeed + quint32(session);
+        QRandomGenerator rng(seed);
+        WindowDriver driver;
+        SessionModel model;
+        QStringList log;
+        const int length = int(rng.bounded(1, 40));
+        for (int event = 0; event < length; ++event, ++events) {
+            const int kind = int(rng.bounded(100));
+            model.focusBox = -1; // only the press of GO that refuses a box moves the cursor
+            if (kind < 30) {
+                const QString text = randomText(rng);
+                log << "Text1 " + describe(text);
+                driver.type(driver.controls().text1, text);
+                model.typeEntry(text);
+            } else if (kind < 55) {
+                log << "OK";
+                driver.pressOk();
+                model.pressOk();
+            } else if (kind < 75) {
+                const int box = int(rng.bounded(7));
+                const QString text = rng.bounded(3) == 0 ? randomText(rng) : QString::number(rng.bounded(10));
+                log << QString("Text4(%1) %2").arg(box).arg(describe(text));
+                driver.type(driver.controls().text4[std::size_t(box)], text);
+                model.typeMultiplicand(box, text);
+            } else if (kind < 83) {
+                log << "Done";
+                driver.pressDone();
+                model.pressDone();
+            } else if (kind < 96) {
+                log << "GO";
+                driver.pressGo();
+                model.pressGo();
+            } else {
+                log << "Clear";
+                driver.pressClear();
+                model.pressClear();
+            }
+            const QString differs = difference(driver, model);
+            if (!differs.isEmpty())
+                QFAIL(qPrintable(QString("seed %1: %2\nafter: %3").arg(seed).arg(differs, log.join(", "))));
+        }
+    }
+    qInfo("%d sessions, %d events, first seed %u", sessions, events, firstSeed);
+}
+
+QTEST_MAIN(TestRandomSessions)
+#include "tst_random_sessions.moc"
