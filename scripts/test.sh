@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test, without a
-# display. RODS_SANITIZE=0 skips the second run under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# display: the test suite, then the quick shares of the robustness checks
+# (sanitizers, fuzzing, valgrind; see scripts/robustness.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh test
@@ -14,3 +14,10 @@ jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --parallel "$jobs"
 ctest --test-dir build --output-on-failure --no-tests=error --parallel "$jobs"
+
+# The quick shares of the robustness checks; RODS_EXTRA=0 skips them.
+if [ "${RODS_EXTRA:-1}" != 0 ]; then
+  bash scripts/robustness.sh sanitize
+  bash scripts/robustness.sh fuzz 500000
+  bash scripts/robustness.sh valgrind
+fi

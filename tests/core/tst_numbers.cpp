@@ -106,6 +106,8 @@ void TestNumbers::numberToText_data()
     QTest::newRow("15 digits kept") << 123456789012345678.0 << "1.23456789012346E+17";
     QTest::newRow("negative large") << -2.5e20 << "-2.5E+20";
     QTest::newRow("huge") << 1e308 << "1E+308";
+    QTest::newRow("largest double") << std::numeric_limits<double>::max() << "1.79769313486232E+308";
+    QTest::newRow("smallest double") << std::numeric_limits<double>::denorm_min() << "4.94065645841247E-324";
     QTest::newRow("half") << 0.5 << "0.5";
     QTest::newRow("fraction") << 1234.5 << "1234.5";
     QTest::newRow("third") << 1.0 / 3.0 << "0.333333333333333";

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Robustness checks beyond the ordinary test run. Each builds what it needs
+# in a folder of its own and runs without a display.
+#
+#   robustness.sh sanitize          every test under AddressSanitizer and UBSan (build-asan/)
+#   robustness.sh fuzz [RUNS]       the text-to-number fuzzer, RUNS executions (default 10000000)
+#   robustness.sh valgrind          the window tests under valgrind memcheck
+#   robustness.sh sessions [COUNT]  COUNT random sessions (default 100000) against the model
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d /tmp/rods-runtime.XXXXXX)}"
+chmod 700 "$XDG_RUNTIME_DIR" 2>/dev/null || true
+jobs=$(nproc)
+
+build() { # folder, cmake options...
+  local folder=$1
+  shift
+  cmake -S . -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$folder" --parallel "$jobs"
+}
+
+case "${1:-}" in
+sanitize)
+  build build-asan -DRODS_SANITIZE=ON
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-asan --output-on-failure --no-tests=error --parallel "$jobs" -E formatting
+  ;;
+fuzz)
+  runs=${2:-10000000}
+  CXX=clang++ build build-fuzz -DRODS_FUZZ=ON
+  corpus=$(mktemp -d /tmp/rods-fuzz.XXXXXX)
+  build-fuzz/fuzz/fuzz_text_to_number -runs="$runs" -dict=fuzz/number.dict -print_final_stats=1 \
+    "$corpus" fuzz/corpus 2>&1 | grep -E '^(Done|stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb))|ERROR|SUMMARY|deadly'
+  rm -rf "$corpus"
+  ;;
+valgrind)
+  build build
+  for test in tst_layout tst_rods tst_product_and_clear tst_random_sessions; do
+    echo "valgrind memcheck: $test"
+    RODS_SESSIONS=20 valgrind --tool=memcheck --quiet --error-exitcode=3 --leak-check=full \
+      --show-leak-kinds=definite,indirect --errors-for-leak-kinds=definite,indirect \
+      --suppressions=tests/valgrind.supp "build/tests/$test" -silent
+  done
+  ;;
+sessions)
+  build build
+  RODS_SESSIONS=${2:-100000} RODS_SEED=${RODS_SEED:-1000000} build/tests/tst_random_sessions -silent
+  ;;
+*)
+  sed -n '2,9p' "$0" >&2
+  exit 2
+  ;;
+esac
