@@ -5,9 +5,10 @@
 namespace rods {
 
 DigitLabel::DigitLabel(const QString& caption, QSize size, QPoint origin, QWidget* board)
-    : QLabel(caption, board)
+    : QLabel(board)
     , origin_(origin)
 {
+    // Settings first, caption last: each setting lays the caption out anew.
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
     setTextFormat(Qt::PlainText);
@@ -15,6 +16,7 @@ DigitLabel::DigitLabel(const QString& caption, QSize size, QPoint origin, QWidge
     setWordWrap(true);
     resize(size);
     place();
+    setText(caption);
 }
 
 void DigitLabel::setTop(int twips)
@@ -45,6 +47,8 @@ void DigitLabel::setAutoSize(bool on)
 
 void DigitLabel::setBold(bool on)
 {
+    if (font().bold() == on)
+        return;
     QFont changed = font();
     changed.setBold(on);
     changeFont(changed);
@@ -52,6 +56,8 @@ void DigitLabel::setBold(bool on)
 
 void DigitLabel::setFontSize(int points)
 {
+    if (font().pointSizeF() == points)
+        return;
     QFont changed = font();
     changed.setPointSizeF(points);
     changeFont(changed);
@@ -59,7 +65,9 @@ void DigitLabel::setFontSize(int points)
 
 void DigitLabel::setBackColor(SystemColor color)
 {
-    setBackgroundRole(color == SystemColor::WindowBackground ? QPalette::Base : QPalette::Button);
+    const QPalette::ColorRole role = color == SystemColor::WindowBackground ? QPalette::Base : QPalette::Button;
+    if (role != backgroundRole())
+        setBackgroundRole(role);
 }
 
 void DigitLabel::setCaption(std::string_view caption)
@@ -84,8 +92,6 @@ void DigitLabel::fitToCaption()
 
 void DigitLabel::changeFont(const QFont& changed)
 {
-    if (changed == font() && testAttribute(Qt::WA_SetFont))
-        return;
     setFont(changed);
     if (autoSize_)
         fitToCaption();

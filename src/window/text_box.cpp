@@ -1,13 +1,11 @@
 #include "window/text_box.h"
 
-#include <limits>
-
 namespace rods {
 
 TextBox::TextBox(const QString& text, Qt::Alignment alignment, QWidget* parent)
     : QLineEdit(text, parent)
 {
-    setMaxLength(std::numeric_limits<int>::max());
+    setMaxLength(MaxLength);
     setAlignment(alignment | Qt::AlignVCenter);
 }
 

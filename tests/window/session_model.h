@@ -15,8 +15,9 @@ class SessionModel {
 public:
     SessionModel();
 
-    void typeEntry(const QString& text) { text1 = text; }
-    void typeMultiplicand(int box, const QString& text) { text4.at(std::size_t(box)) = text; }
+    // A box keeps the first 4,096 characters of what is pasted into it.
+    void typeEntry(const QString& text) { text1 = text.left(4096); }
+    void typeMultiplicand(int box, const QString& text) { text4.at(std::size_t(box)) = text.left(4096); }
     void pressOk();
     void pressDone();
     void pressGo();

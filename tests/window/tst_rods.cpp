@@ -161,6 +161,7 @@ void TestRods::refusedEntries()
     const QImage boardBefore = driver.grabBoard();
     driver.enterRod(entry);
     QCOMPARE(driver.message(), QString("Only 1 DIGIT"));
+    QCOMPARE(driver.controls().text1->QLineEdit::text(), entry.left(4096)); // a paste is cut at 4,096 characters
     QVERIFY(snapshot(driver) == before);
     QCOMPARE(driver.grabBoard(), boardBefore);
 }

@@ -1,0 +1,44 @@
+// numbering-rods-bench [repetitions] [start-up runs]
+// Prints a Markdown table of click, start-up and memory figures.
+#include "click_bench.h"
+#include "startup_bench.h"
+
+#include <QApplication>
+#include <QSysInfo>
+#include <cstdio>
+#include <cstring>
+
+int main(int argc, char* argv[])
+{
+    if (argc >= 3 && std::strcmp(argv[1], "probe") == 0) {
+        const Probe probe = std::strcmp(argv[2], "rods") == 0   ? Probe::Rods
+                            : std::strcmp(argv[2], "text") == 0 ? Probe::Text
+                                                                : Probe::Bare;
+        return runStartupProbe(argc, argv, probe);
+    }
+
+    const int repetitions = argc > 1 ? std::atoi(argv[1]) : 200;
+    const int runs = argc > 2 ? std::atoi(argv[2]) : 40;
+    std::vector<ClickFigure> clicks;
+    {
+        QApplication app(argc, argv);
+        std::printf("Platform: %s, Qt %s, %s\n\n", qPrintable(QGuiApplication::platformName()), qVersion(),
+                    qPrintable(QSysInfo::prettyProductName()));
+        clicks = benchClicks(repetitions);
+    }
+    std::printf("| Click, to the end of its repaint | median (ms) | slowest (ms) | repetitions |\n");
+    std::printf("|---|---:|---:|---:|\n");
+    for (const ClickFigure& figure : clicks)
+        std::printf("| %s | %.3f | %.3f | %d |\n", qPrintable(figure.action), figure.medianMs, figure.worstMs,
+                    figure.repetitions);
+
+    const std::vector<ProbeFigures> startup = benchStartup(QString::fromLocal8Bit(argv[0]), runs);
+    std::printf("\n| Start-up, %d runs of each, in turn | first painted frame, median (ms) | numbering-rods / this "
+                "(median of ratios) | peak resident memory, median (KiB) | numbering-rods / this |\n",
+                runs);
+    std::printf("|---|---:|---:|---:|---:|\n");
+    for (const ProbeFigures& probe : startup)
+        std::printf("| %s | %.1f | %.3f | %.0f | %.3f |\n", qPrintable(probe.name), probe.medianMs, probe.ratio,
+                    probe.peakKiB, startup.front().peakKiB / probe.peakKiB);
+    return 0;
+}
