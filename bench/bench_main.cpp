@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QSysInfo>
+
 #include <cstdio>
 #include <cstring>
 

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTest>
+
 #include <functional>
 
 using rods::Form1;
@@ -56,10 +57,11 @@ std::vector<ClickFigure> benchClicks(int repetitions)
     std::vector<ClickFigure> figures;
 
     for (int rods = 1; rods <= 8; ++rods)
-        figures.push_back(measure(QString("OK, rod %1").arg(rods), repetitions,
-                                  [&] { placeRods(window, rods - 1); }, [&] { click(controls.command1); }));
-    figures.push_back(measure("Done when finished, 8 rods", repetitions, [&] { placeRods(window, 8); },
-                              [&] { click(controls.command2); }));
+        figures.push_back(measure(
+            QString("OK, rod %1").arg(rods), repetitions, [&] { placeRods(window, rods - 1); },
+            [&] { click(controls.command1); }));
+    figures.push_back(measure(
+        "Done when finished, 8 rods", repetitions, [&] { placeRods(window, 8); }, [&] { click(controls.command2); }));
     figures.push_back(measure(
         "GO, 8 rods", repetitions,
         [&] {
@@ -68,13 +70,14 @@ std::vector<ClickFigure> benchClicks(int repetitions)
                 controls.text4[box]->QLineEdit::setText("9");
         },
         [&] { click(controls.command4); }));
-    figures.push_back(measure("Clear, 8 rods after Done and GO", repetitions,
-                              [&] {
-                                  placeRods(window, 8);
-                                  click(controls.command2);
-                                  click(controls.command4);
-                              },
-                              [&] { click(controls.command5); }));
+    figures.push_back(measure(
+        "Clear, 8 rods after Done and GO", repetitions,
+        [&] {
+            placeRods(window, 8);
+            click(controls.command2);
+            click(controls.command4);
+        },
+        [&] { click(controls.command5); }));
 
     // Refusing a pasted megabyte, which the box cuts short: the press itself,
     // not the paste.

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QTemporaryFile>
 #include <QTimer>
+
 #include <memory>
 #include <spawn.h>
 #include <sys/wait.h>

@@ -9,9 +9,9 @@ enum class Probe { Rods, Bare, Text };
 
 struct ProbeFigures {
     QString name;
-    double medianMs;      // process start to first painted frame
-    double ratio;         // median of the paired ratios to the numbering-rods window
-    double peakKiB;       // median peak resident memory
+    double medianMs; // process start to first painted frame
+    double ratio;    // median of the paired ratios to the numbering-rods window
+    double peakKiB;  // median peak resident memory
 };
 
 // Starts this program again as a probe, `runs` times each, in turn: the

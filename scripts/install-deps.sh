@@ -4,9 +4,10 @@
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core)
-if [ "${1:-}" = test ]; then
-  packages+=(clang clang-format libclang-rt-14-dev valgrind desktop-file-utils appstream)
-fi
+case "${1:-}" in
+test) packages+=(clang clang-format libclang-rt-14-dev valgrind desktop-file-utils appstream dpkg-dev) ;;
+package) packages+=(dpkg-dev) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,10 +1,12 @@
 #include "window/form1.h"
 
+#include "board/board_description.h"
 #include "board/index_rod.h"
 #include "board/rod_digits.h"
 #include "board/rod_outline.h"
 #include "core/entry_check.h"
 #include "core/product.h"
+#include "window/accessibility.h"
 #include "window/board_surface.h"
 #include "window/layout.h"
 #include "window/text_box.h"
@@ -28,6 +30,7 @@ Form1::Form1(QWidget* parent)
     connect(controls_.command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(controls_.command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(controls_.command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    nameControls(controls_);
     Form_Load();
 }
 
@@ -55,12 +58,14 @@ void Form1::Command1_Click()
     }
     ShowRodDigits(board_, controls_);
     DrawRod(board_, controls_.surface());
+    describeBoardChange();
 }
 
 void Form1::Command2_Click()
 {
     ShowIndexRod(board_, controls_);
     indexRodShown_ = true;
+    describeBoardChange();
 }
 
 void Form1::Command3_Click() { QCoreApplication::exit(0); }
@@ -92,8 +97,14 @@ void Form1::Command5_Click()
     clearIndexNumbers(controls_, 14);
     indexRodShown_ = false;
     controls_.list1->clear();
+    describeBoardChange();
 }
 
 void Form1::showMessage(std::string_view message) { controls_.text2->setText(message); }
+
+void Form1::describeBoardChange()
+{
+    controls_.picture1->setAccessibleDescription(QString::fromStdString(describeBoard(board_, indexRodShown_)));
+}
 
 } // namespace rods

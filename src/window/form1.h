@@ -27,6 +27,7 @@ public:
 
 private:
     void showMessage(std::string_view message);
+    void describeBoardChange();
 
     BoardState board_;
     FormControls controls_;

@@ -1,0 +1,25 @@
+# Installation (program, desktop entry, AppStream metainfo, icon, all under
+# one id) and the Debian package.
+include(GNUInstallDirs)
+set(RODS_APP_ID io.github.numberingrods.NumberingRods)
+
+install(TARGETS numbering-rods RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES data/${RODS_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES data/${RODS_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES data/${RODS_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+set(CPACK_PACKAGE_NAME numbering-rods)
+set(CPACK_PACKAGE_VENDOR "Numbering Rods developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Long multiplication with numbering rods (Napier's bones)")
+set(CPACK_PACKAGE_DESCRIPTION "Build the multiplicator rod by rod, add the index rod, type the multiplicand and read the product.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Numbering Rods developers <numbering-rods@users.noreply.github.com>")
+set(CPACK_DEBIAN_PACKAGE_SECTION math)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The Qt libraries come from the binary's own links; the platform plugins and
+# the font the layout is drawn in are loaded at run time, so name them.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+include(CPack)

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace rods {
+
+class FormControls;
+
+// Gives every box, button, frame, the list and the board the name and
+// description a screen reader speaks.
+void nameControls(FormControls& controls);
+
+} // namespace rods

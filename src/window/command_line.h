@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QStringList>
+
+#include <optional>
+
+namespace rods {
+
+// What the command line asks for, read before any window system is touched,
+// so that --help and --version work with no display.
+struct CommandLine {
+    // Set when the program should end at once with this status, after the
+    // text below has been printed.
+    std::optional<int> exitStatus;
+    QString output;      // for standard output
+    QString errorOutput; // for standard error
+};
+
+// Reads the arguments (the program's name first). Sets the application's name
+// and version as a side effect.
+CommandLine readCommandLine(const QStringList& arguments);
+
+// One clear line when no window can be opened, or nothing when one can:
+// neither an X11 nor a Wayland display is named, and no platform is chosen.
+QString missingDisplayMessage();
+
+} // namespace rods

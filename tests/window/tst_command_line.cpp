@@ -1,0 +1,109 @@
+// The installed program's command line, run as a separate process with no
+// display at all.
+#include <QProcess>
+#include <QTest>
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void answersWithoutDisplay_data();
+    void answersWithoutDisplay();
+    void sayNoDisplayInOneLine();
+    void startsWhereThereIsADisplay();
+
+private:
+    struct Outcome {
+        int status;
+        QString out;
+        QString err;
+    };
+    static Outcome run(const QStringList& arguments, const QProcessEnvironment& environment);
+    static QProcessEnvironment noDisplay();
+};
+
+TestCommandLine::Outcome TestCommandLine::run(const QStringList& arguments, const QProcessEnvironment& environment)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(RODS_PROGRAM, arguments);
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished();
+        return {-1, {}, "did not finish"};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2,
+            QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+QProcessEnvironment TestCommandLine::noDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    return environment;
+}
+
+void TestCommandLine::answersWithoutDisplay_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << "numbering-rods 1.0.0\n"
+                               << "";
+    QTest::newRow("-v") << QStringList{"-v"} << 0 << "numbering-rods 1.0.0\n"
+                        << "";
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: numbering-rods [options]"
+                            << "";
+    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2 << ""
+                                    << "numbering-rods: Unknown option 'frobnicate'.";
+    QTest::newRow("stray argument") << QStringList{"7"} << 2 << ""
+                                    << "numbering-rods: unexpected argument '7'";
+}
+
+void TestCommandLine::answersWithoutDisplay()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const Outcome outcome = run(arguments, noDisplay());
+    QCOMPARE(outcome.status, status);
+    QVERIFY2(out.isEmpty() ? outcome.out.isEmpty() : outcome.out.startsWith(out), qPrintable(outcome.out));
+    QVERIFY2(err.isEmpty() ? outcome.err.isEmpty() : outcome.err.startsWith(err), qPrintable(outcome.err));
+    if (arguments.first() == "--help")
+        QVERIFY(outcome.out.contains("--version"));
+}
+
+void TestCommandLine::sayNoDisplayInOneLine()
+{
+    Outcome outcome = run({}, noDisplay());
+    QCOMPARE(outcome.status, 1);
+    QCOMPARE(outcome.err.count('\n'), 1);
+    QVERIFY2(outcome.err.contains("no display"), qPrintable(outcome.err));
+
+    // A display that is named but cannot be reached.
+    QProcessEnvironment unreachable = noDisplay();
+    unreachable.insert("DISPLAY", ":97");
+    outcome = run({}, unreachable);
+    QCOMPARE(outcome.status, 1);
+    QCOMPARE(outcome.err, QString("numbering-rods: cannot open a window: the display cannot be reached\n"));
+}
+
+void TestCommandLine::startsWhereThereIsADisplay()
+{
+    QProcessEnvironment environment = noDisplay();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(RODS_PROGRAM, {});
+    QVERIFY(process.waitForStarted());
+    QVERIFY2(!process.waitForFinished(1500), "the program ended by itself");
+    process.terminate();
+    QVERIFY(process.waitForFinished(5000));
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_command_line.moc"
