@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Works a problem in the real window (multiplicator 307, multiplicand 12) and
+# saves the picture the README shows: docs/screenshot.png.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d /tmp/rods-runtime.XXXXXX)}"
+chmod 700 "$XDG_RUNTIME_DIR" 2>/dev/null || true
+cmake -S . -B build >/dev/null
+cmake --build build --parallel "$(nproc)" --target numbering-rods-screenshot
+QT_QPA_PLATFORM=offscreen build/tools/numbering-rods-screenshot docs/screenshot.png 307 000012
+echo docs/screenshot.png
