@@ -37,13 +37,13 @@ Qt::Alignment alignmentOf(layout::Align align)
     return align == layout::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
 }
 
-void applyFont(QWidget* widget, const layout::Font& spec)
+void applyFont(QWidget* widget, const layout::Font& item)
 {
-    if (spec.points <= 0.0)
+    if (item.points <= 0.0)
         return;
     QFont font(FontFamily);
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+    font.setPointSizeF(item.points);
+    font.setBold(item.bold);
     widget->setFont(font);
 }
 
@@ -67,13 +67,13 @@ FormControls::FormControls(QWidget* window)
     std::map<QString, QWidget*> byName;
     std::vector<std::pair<int, QWidget*>> tabStops;
 
-    for (const layout::Control& spec : layout::Controls) {
-        const QString name = spec.name;
-        const QString caption = spec.caption;
+    for (const layout::Control& item : layout::Controls) {
+        const QString name = item.name;
+        const QString caption = item.caption;
         QWidget* widget = nullptr;
-        switch (spec.kind) {
+        switch (item.kind) {
         case layout::Kind::TextBox:
-            widget = withName(new TextBox(caption, alignmentOf(spec.align), window), name);
+            widget = withName(new TextBox(caption, alignmentOf(item.align), window), name);
             break;
         case layout::Kind::Board:
             widget = withName(new BoardSurface(window), name);
@@ -100,11 +100,11 @@ FormControls::FormControls(QWidget* window)
             widget = withName(new QListWidget(window), name);
             break;
         }
-        widget->setGeometry(toPixels(spec.left, spec.top, spec.width, spec.height));
-        applyFont(widget, spec.font);
+        widget->setGeometry(toPixels(item.left, item.top, item.width, item.height));
+        applyFont(widget, item.font);
         byName[name] = widget;
         if (widget->focusPolicy() != Qt::NoFocus)
-            tabStops.emplace_back(spec.tabIndex, widget);
+            tabStops.emplace_back(item.tabIndex, widget);
     }
 
     text1 = static_cast<TextBox*>(byName.at("Text1"));
@@ -117,21 +117,21 @@ FormControls::FormControls(QWidget* window)
     command5 = static_cast<QPushButton*>(byName.at("Command5"));
     list1 = static_cast<QListWidget*>(byName.at("List1"));
 
-    for (const layout::ControlArray& spec : layout::Arrays) {
-        QWidget* container = byName.at(spec.container);
+    for (const layout::ControlArray& item : layout::Arrays) {
+        QWidget* container = byName.at(item.container);
         const QPoint origin = container->contentsRect().topLeft();
-        for (int i = 0; i < spec.count; ++i) {
-            const QString name = indexedName(spec.name, i);
-            const QRect place = toPixels(spec.left + i * spec.leftStep, spec.top, spec.width, spec.height);
-            if (spec.kind == layout::Kind::TextBox) {
-                auto* box = withName(new TextBox(spec.name, alignmentOf(spec.align), container), name);
+        for (int i = 0; i < item.count; ++i) {
+            const QString name = indexedName(item.name, i);
+            const QRect place = toPixels(item.left + i * item.leftStep, item.top, item.width, item.height);
+            if (item.kind == layout::Kind::TextBox) {
+                auto* box = withName(new TextBox(item.name, alignmentOf(item.align), container), name);
                 box->setGeometry(place);
-                (QString(spec.name) == "Text3" ? text3 : text4).push_back(box);
-                tabStops.emplace_back(layout::tabIndex(spec, i), box);
+                (QString(item.name) == "Text3" ? text3 : text4).push_back(box);
+                tabStops.emplace_back(layout::tabIndex(item, i), box);
             } else {
-                auto* label = withName(new DigitLabel(spec.name, place.size(), origin, container), name);
-                labels(QString(spec.name) == "Label1"   ? LabelArray::Label1
-                       : QString(spec.name) == "Label2" ? LabelArray::Label2
+                auto* label = withName(new DigitLabel(item.name, place.size(), origin, container), name);
+                labels(QString(item.name) == "Label1"   ? LabelArray::Label1
+                       : QString(item.name) == "Label2" ? LabelArray::Label2
                                                         : LabelArray::Label4)
                     .push_back(label);
             }

@@ -38,9 +38,9 @@ void TestLayout::singleControls_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("caption");
-    for (const layout::Control& spec : layout::Controls)
-        QTest::newRow(spec.name) << QString(spec.name) << pixels(spec.left, spec.top, spec.width, spec.height)
-                                 << QString(spec.caption);
+    for (const layout::Control& item : layout::Controls)
+        QTest::newRow(item.name) << QString(item.name) << pixels(item.left, item.top, item.width, item.height)
+                                 << QString(item.caption);
 }
 
 void TestLayout::singleControls()
