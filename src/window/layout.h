@@ -42,6 +42,8 @@ struct ControlArray {
     Align align;
 };
 
+// The layout gives the window's text colour the 3D highlight colour; nothing
+// is drawn on the window itself, so it shows only the toolkit's background.
 inline constexpr int ClientWidth = 15105;
 inline constexpr int ClientHeight = 9405;
 inline constexpr const char* WindowCaption = "Form1";
