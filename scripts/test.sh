@@ -13,7 +13,6 @@ jobs=$(nproc)
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --parallel "$jobs"
-ctest --test-dir build --output-on-failure --no-tests=error --parallel "$jobs"
 
 # The quick shares of the robustness checks; RODS_EXTRA=0 skips them.
 if [ "${RODS_EXTRA:-1}" != 0 ]; then
@@ -21,3 +20,6 @@ if [ "${RODS_EXTRA:-1}" != 0 ]; then
   bash scripts/robustness.sh fuzz 500000
   bash scripts/robustness.sh valgrind
 fi
+
+# The test suite last, so that its summary closes the run.
+ctest --test-dir build --output-on-failure --no-tests=error --parallel "$jobs"
