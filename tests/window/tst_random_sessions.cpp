@@ -65,6 +65,16 @@ QString describe(const QString& text)
     return text.size() > 40 ? QString("<%1 x '%2'>").arg(text.size()).arg(text.front()) : "'" + text + "'";
 }
 
+template <std::size_t N>
+QString captionDifference(const char* array, const std::vector<DigitLabel*>& labels,
+                          const std::array<QString, N>& expected)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (labels[i]->text() != expected[i])
+            return QString("%1(%2) shows '%3', expected '%4'").arg(array).arg(i).arg(labels[i]->text(), expected[i]);
+    return {};
+}
+
 // What differs between the window and the model, or nothing.
 QString difference(WindowDriver& driver, const SessionModel& model)
 {
@@ -88,21 +98,11 @@ QString difference(WindowDriver& driver, const SessionModel& model)
                 return QString("item %1 is '%2', expected about %3").arg(i).arg(items[i]).arg(*approximate, 0, 'g', 17);
         }
     }
-    for (std::size_t i = 0; i < model.label1.size(); ++i)
-        if (controls.label1[i]->text() != model.label1[i])
-            return QString("Label1(%1) shows '%2', expected '%3'")
-                .arg(i)
-                .arg(controls.label1[i]->text(), model.label1[i]);
-    for (std::size_t i = 0; i < model.label2.size(); ++i)
-        if (controls.label2[i]->text() != model.label2[i])
-            return QString("Label2(%1) shows '%2', expected '%3'")
-                .arg(i)
-                .arg(controls.label2[i]->text(), model.label2[i]);
-    for (std::size_t i = 0; i < model.label4.size(); ++i)
-        if (controls.label4[i]->text() != model.label4[i])
-            return QString("Label4(%1) shows '%2', expected '%3'")
-                .arg(i)
-                .arg(controls.label4[i]->text(), model.label4[i]);
+    for (const QString& differs : {captionDifference("Label1", controls.label1, model.label1),
+                                   captionDifference("Label2", controls.label2, model.label2),
+                                   captionDifference("Label4", controls.label4, model.label4)})
+        if (!differs.isEmpty())
+            return differs;
     for (std::size_t i = 0; i < model.text3.size(); ++i)
         if (controls.text3[i]->QLineEdit::text() != model.text3[i])
             return QString("Text3(%1) shows '%2'").arg(i).arg(controls.text3[i]->QLineEdit::text());
