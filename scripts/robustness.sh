@@ -48,7 +48,7 @@ sessions)
   build build
   # Qt Test ends a test function after five minutes unless told otherwise.
   QTEST_FUNCTION_TIMEOUT=86400000 RODS_SESSIONS=${2:-100000} RODS_SEED=${RODS_SEED:-1000000} \
-    build/tests/tst_random_sessions -silent
+    build/tests/tst_random_sessions
   ;;
 *)
   sed -n '2,9p' "$0" >&2
