@@ -87,6 +87,8 @@ void Form1::Command4_Click()
         return;
     }
     controls_.list1->addItem(QString::fromStdString(outcome.text));
+    // The list shows one line; keep the newest product in view.
+    controls_.list1->scrollToBottom();
 }
 
 void Form1::Command5_Click()

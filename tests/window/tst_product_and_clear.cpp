@@ -72,6 +72,12 @@ void TestProductAndClear::goTwiceAppendsTwice()
     driver.pressGo();
     driver.pressGo();
     QCOMPARE(driver.listItems(), (QStringList{"36", "36"}));
+    driver.setMultiplicand("000004");
+    driver.pressGo();
+    // The list shows about one line: the newest product is the one in view.
+    QListWidget* list = driver.controls().list1;
+    QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(2)).center()));
+    QVERIFY(!list->viewport()->rect().contains(list->visualItemRect(list->item(0)).center()));
 }
 
 void TestProductAndClear::wholeProblemThenAnother()
