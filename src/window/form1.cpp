@@ -102,7 +102,15 @@ void Form1::Command5_Click()
     describeBoardChange();
 }
 
-void Form1::showMessage(std::string_view message) { controls_.text2->setText(message); }
+void Form1::showMessage(std::string_view message)
+{
+    TextBox* box = controls_.text2;
+    box->setText(message);
+    // "Only NUMBERS" is a little wider than the box: show its beginning, and
+    // all of it when the pointer rests on the box.
+    box->setCursorPosition(0);
+    box->setToolTip(box->QLineEdit::text());
+}
 
 void Form1::describeBoardChange()
 {

@@ -118,6 +118,9 @@ void TestProductAndClear::refusedBoxes()
     driver.pressGo();
     QCOMPARE(driver.listItems(), QStringList{"14"});
     QCOMPARE(driver.message(), QString("Only NUMBERS"));
+    // The message is read from its beginning, and whole in its tooltip.
+    QCOMPARE(driver.controls().text2->cursorPosition(), 0);
+    QCOMPARE(driver.controls().text2->toolTip(), QString("Only NUMBERS"));
     TextBox* box = driver.controls().text4.at(std::size_t(focusBox));
     QCOMPARE(QApplication::focusWidget(), box);
     QCOMPARE(box->selectedText(), box->QLineEdit::text());
