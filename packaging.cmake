@@ -1,7 +1,6 @@
 # Installation (program, desktop entry, AppStream metainfo, icon, all under
 # one id) and the Debian package.
 include(GNUInstallDirs)
-set(RODS_APP_ID io.github.numberingrods.NumberingRods)
 
 install(TARGETS numbering-rods RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES data/${RODS_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -6,8 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d /tmp/rods-runtime.XXXXXX)}"
-chmod 700 "$XDG_RUNTIME_DIR" 2>/dev/null || true
+source scripts/common.sh
 
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build build-release --parallel "$(nproc)" --target numbering-rods-bench

@@ -10,8 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 export QT_QPA_PLATFORM=offscreen
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d /tmp/rods-runtime.XXXXXX)}"
-chmod 700 "$XDG_RUNTIME_DIR" 2>/dev/null || true
+source scripts/common.sh
 jobs=$(nproc)
 
 build() { # folder, cmake options...

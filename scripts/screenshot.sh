@@ -4,8 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d /tmp/rods-runtime.XXXXXX)}"
-chmod 700 "$XDG_RUNTIME_DIR" 2>/dev/null || true
+source scripts/common.sh
 cmake -S . -B build >/dev/null
 cmake --build build --parallel "$(nproc)" --target numbering-rods-screenshot
 QT_QPA_PLATFORM=offscreen build/tools/numbering-rods-screenshot docs/screenshot.png 307 000012

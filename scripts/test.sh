@@ -7,8 +7,7 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh test
 
 export QT_QPA_PLATFORM=offscreen
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d /tmp/rods-runtime.XXXXXX)}"
-chmod 700 "$XDG_RUNTIME_DIR"
+source scripts/common.sh
 jobs=$(nproc)
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

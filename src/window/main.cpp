@@ -55,7 +55,7 @@ int main(int argc, char* argv[])
     defaultHandler = qInstallMessageHandler(holdStartMessages);
     QApplication app(argc, argv);
     releaseStartMessages();
-    QGuiApplication::setDesktopFileName("io.github.numberingrods.NumberingRods"); // the id it is installed under
+    QGuiApplication::setDesktopFileName(RODS_APP_ID); // the id it is installed under
     rods::Form1 window;
     window.show();
     return QApplication::exec();
