@@ -9,7 +9,7 @@ install(FILES data/${RODS_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons
 
 set(CPACK_PACKAGE_NAME numbering-rods)
 set(CPACK_PACKAGE_VENDOR "Numbering Rods developers")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Long multiplication with numbering rods (Napier's bones)")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Long multiplication with numbering rods")
 set(CPACK_PACKAGE_DESCRIPTION "Build the multiplicator rod by rod, add the index rod, type the multiplicand and read the product.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -12,7 +12,7 @@ CommandLine readCommandLine(const QStringList& arguments)
     QCoreApplication::setOrganizationName("numbering-rods");
 
     QCommandLineParser parser;
-    parser.setApplicationDescription("Works long multiplications with numbering rods (Napier's bones).");
+    parser.setApplicationDescription("Works long multiplications with numbering rods (multiplication rods).");
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 
