@@ -1,10 +1,13 @@
-// Works a problem in the real window and saves a picture of it:
-//   numbering-rods-screenshot out.png [digits] [multiplicand]
+// Works a problem in the real window and saves a picture of it, and with a
+// fourth argument a picture of the product's working at its second step:
+//   numbering-rods-screenshot out.png [digits] [multiplicand] [working.png]
 #include "window/board_surface.h"
 #include "window/form1.h"
 #include "window/text_box.h"
+#include "window/working_window.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
@@ -35,5 +38,18 @@ int main(int argc, char* argv[])
         QTest::keyClicks(box, QString(multiplicand.at(i)));
     }
     QTest::mouseClick(controls.command4, Qt::LeftButton);
-    return window.grab().save(args.at(1)) ? 0 : 1;
+    if (!window.grab().save(args.at(1)))
+        return 1;
+    if (args.size() < 5)
+        return 0;
+    QListWidgetItem* product = controls.list1->item(controls.list1->count() - 1);
+    const QPoint middle = controls.list1->visualItemRect(product).center();
+    // A double-click is a press followed by a double-click event.
+    QTest::mousePress(controls.list1->viewport(), Qt::LeftButton, {}, middle);
+    QTest::mouseDClick(controls.list1->viewport(), Qt::LeftButton, {}, middle);
+    rods::WorkingWindow* working = window.workingWindow();
+    if (working == nullptr || !QTest::qWaitForWindowExposed(working))
+        return 1;
+    working->goToStep(1);
+    return working->grab().save(args.at(4)) ? 0 : 1;
 }

@@ -35,6 +35,7 @@ ProductOutcome computeProduct(const BoardState& board, const MultiplicandTexts& 
         return outcome;
     }
     outcome.text = numberToText(product);
+    outcome.multiplicand = multiplicand;
     return outcome;
 }
 

@@ -21,7 +21,8 @@ inline constexpr int LastMultiplicandBox = 6;
 struct ProductOutcome {
     std::string text; // the product's text when message is empty
     std::string_view message;
-    int badBox = -1; // the leftmost box that holds no number, if any
+    int badBox = -1;           // the leftmost box that holds no number, if any
+    double multiplicand = 0.0; // the boxes' value, when there is a product
 };
 
 // The rods' multiplier times the boxes' multiplicand, in double precision:

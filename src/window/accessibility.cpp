@@ -1,5 +1,6 @@
 #include "window/accessibility.h"
 
+#include "core/place_names.h"
 #include "window/board_surface.h"
 #include "window/form_controls.h"
 #include "window/text_box.h"
@@ -11,10 +12,7 @@
 namespace rods {
 namespace {
 
-// Place names from the units up.
-constexpr const char* Places[] = {
-    "units",    "tens",         "hundreds",         "thousands", "ten-thousands", "hundred-thousands",
-    "millions", "ten-millions", "hundred-millions", "billions"};
+QString place(std::size_t index) { return QString::fromUtf8(placeName(static_cast<int>(index)).data()); }
 
 void name(QWidget* widget, const QString& name, const QString& description)
 {
@@ -40,14 +38,14 @@ void nameControls(FormControls& controls)
     auto* multiplicator = controls.text3.front()->parentWidget();
     name(multiplicator, "Multiplicator", "The multiplicator's digits, copied from the rods.");
     for (std::size_t i = 0; i < controls.text3.size(); ++i)
-        name(controls.text3[i], QString("Multiplicator, %1 digit").arg(Places[controls.text3.size() - 1 - i]),
+        name(controls.text3[i], QString("Multiplicator, %1 digit").arg(place(controls.text3.size() - 1 - i)),
              "Copied from the rods by Done when finished.");
 
     auto* multiplicand = controls.text4.front()->parentWidget();
     name(multiplicand, "Multiplicand", "The number the rods multiply, one digit per box.");
     name(controls.text4.front(), "Multiplicand, unused box", "Takes no part in the product.");
     for (std::size_t i = 1; i < controls.text4.size(); ++i)
-        name(controls.text4[i], QString("Multiplicand, %1 digit").arg(Places[controls.text4.size() - 1 - i]),
+        name(controls.text4[i], QString("Multiplicand, %1 digit").arg(place(controls.text4.size() - 1 - i)),
              "A number here counts at this place: 12 in the tens box adds 120.");
 }
 

@@ -9,7 +9,9 @@
 #include "window/accessibility.h"
 #include "window/board_surface.h"
 #include "window/layout.h"
+#include "window/product_list.h"
 #include "window/text_box.h"
+#include "window/working_window.h"
 
 #include <QCoreApplication>
 #include <QListWidget>
@@ -20,6 +22,7 @@ namespace rods {
 Form1::Form1(QWidget* parent)
     : QWidget(parent)
     , controls_(this)
+    , products_(new ProductList(controls_.list1))
 {
     setObjectName("Form1");
     setWindowTitle(layout::WindowCaption);
@@ -30,9 +33,12 @@ Form1::Form1(QWidget* parent)
     connect(controls_.command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(controls_.command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(controls_.command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(products_, &ProductList::workingRequested, this, &Form1::showWorking);
     nameControls(controls_);
     Form_Load();
 }
+
+Form1::~Form1() = default;
 
 void Form1::Form_Load()
 {
@@ -86,7 +92,12 @@ void Form1::Command4_Click()
         }
         return;
     }
-    controls_.list1->addItem(QString::fromStdString(outcome.text));
+    ProductRecord record;
+    for (int rod = 1; rod <= board_.RodCount(); ++rod)
+        record.rods.push_back(board_.digit(rod));
+    record.multiplicand = outcome.multiplicand;
+    record.listed = outcome.text;
+    products_->add(record);
     // The list shows one line; keep the newest product in view.
     controls_.list1->scrollToBottom();
 }
@@ -100,6 +111,16 @@ void Form1::Command5_Click()
     indexRodShown_ = false;
     controls_.list1->clear();
     describeBoardChange();
+}
+
+void Form1::showWorking(const ProductRecord& record)
+{
+    if (working_ == nullptr)
+        working_ = std::make_unique<WorkingWindow>();
+    working_->showProduct(record);
+    working_->show();
+    working_->raise();
+    working_->activateWindow();
 }
 
 void Form1::showMessage(std::string_view message)

@@ -5,7 +5,13 @@
 
 #include <QWidget>
 
+#include <memory>
+
 namespace rods {
+
+class ProductList;
+class WorkingWindow;
+struct ProductRecord;
 
 // The program's one window. It owns the board state and the controls; each
 // button's click runs one event procedure to its end.
@@ -14,6 +20,7 @@ class Form1 : public QWidget {
 
 public:
     explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
 
     [[nodiscard]] const BoardState& board() const { return board_; }
     [[nodiscard]] FormControls& controls() { return controls_; }
@@ -25,6 +32,11 @@ public:
     void Command4_Click(); // GO: appends the product
     void Command5_Click(); // Clear
 
+    // Opens the one Working window, made on first use, on this product.
+    void showWorking(const ProductRecord& record);
+    // The Working window, once it has been opened.
+    [[nodiscard]] WorkingWindow* workingWindow() const { return working_.get(); }
+
 private:
     void showMessage(std::string_view message);
     void describeBoardChange();
@@ -33,6 +45,10 @@ private:
     FormControls controls_;
     // The row numbers stand in the index rod's slot until a new rod takes it.
     bool indexRodShown_ = false;
+    ProductList* products_;
+    // A window of its own, not a child: the main window's focus chain stays
+    // as the layout fixes it.
+    std::unique_ptr<WorkingWindow> working_;
 };
 
 } // namespace rods

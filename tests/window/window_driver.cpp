@@ -64,6 +64,34 @@ void WindowDriver::setMultiplicand(const QString& sixDigits)
     setMultiplicand(boxes);
 }
 
+WorkingWindow* WindowDriver::doubleClickProduct(int row)
+{
+    QListWidget* list = controls().list1;
+    list->scrollToItem(list->item(row));
+    const QPoint middle = list->visualItemRect(list->item(row)).center();
+    // A double-click is a press followed by a double-click event.
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, middle);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, middle);
+    return shownWorking();
+}
+
+WorkingWindow* WindowDriver::enterOnProduct(int row)
+{
+    QListWidget* list = controls().list1;
+    list->setFocus();
+    list->setCurrentRow(row);
+    QTest::keyClick(list, Qt::Key_Return);
+    return shownWorking();
+}
+
+WorkingWindow* WindowDriver::shownWorking()
+{
+    WorkingWindow* working = window_->workingWindow();
+    if (working != nullptr && !QTest::qWaitForWindowActive(working))
+        qWarning("the Working window did not become active");
+    return working;
+}
+
 QString WindowDriver::message() const { return window_->controls().text2->QLineEdit::text(); }
 
 QStringList WindowDriver::listItems() const

@@ -5,6 +5,7 @@
 #include "window/digit_label.h"
 #include "window/form1.h"
 #include "window/text_box.h"
+#include "window/working_window.h"
 
 #include <QImage>
 #include <QPushButton>
@@ -40,6 +41,11 @@ public:
     void pressClear() { click(controls().command5); }
     void pressExit() { click(controls().command3); }
 
+    // Opens the working of list item `row` by double-clicking it, or by
+    // selecting it and pressing Enter; the window that shows it, or null.
+    rods::WorkingWindow* doubleClickProduct(int row);
+    rods::WorkingWindow* enterOnProduct(int row);
+
     [[nodiscard]] QString message() const;
     [[nodiscard]] QStringList listItems() const;
     [[nodiscard]] rods::DigitLabel* label(rods::LabelArray array, int index);
@@ -56,5 +62,7 @@ public:
     [[nodiscard]] bool darkIn(const QImage& image, const QRectF& twips) const;
 
 private:
+    rods::WorkingWindow* shownWorking();
+
     std::unique_ptr<rods::Form1> window_;
 };

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace rods {
+
+class BoardState;
+
+// The largest multiplicand the rods are read for, digit by digit: fifteen
+// nines. Below 2^53, so a double holds it exactly.
+inline constexpr std::uint64_t LargestReadMultiplicand = 999'999'999'999'999;
+
+// One cell of a row across the rods: the tens half above its diagonal, the
+// units half below it.
+struct Cell {
+    int tens = 0;
+    int units = 0;
+};
+
+// One diagonal of a row, where the units half of a rod meets the tens half of
+// the rod to its right. The rightmost diagonal has only the last rod's units,
+// the leftmost only the first rod's tens.
+struct Diagonal {
+    std::vector<int> halves; // the left rod's units first, then the right rod's tens
+    int carryIn = 0;         // from the diagonal to its right
+    int sum = 0;             // halves and carry
+    [[nodiscard]] int digit() const { return sum % 10; }
+    [[nodiscard]] int carryOut() const { return sum / 10; }
+};
+
+// The multiplier times one digit of the multiplicand, read off one row.
+struct RowReading {
+    int place = 0;                   // of the multiplicand digit: 0 for the units
+    int digit = 0;                   // the multiplicand digit, which is the row read
+    std::vector<Cell> cells;         // rod 1 (left) to the last rod; empty for a 0 digit
+    std::vector<Diagonal> diagonals; // from the right; empty for a 0 digit
+    std::string partial;             // multiplier times digit, without leading zeros
+
+    // The partial product shifted to its place ("3070"); "0" for a 0 digit.
+    [[nodiscard]] std::string shifted() const;
+    // Whether diagonal j from the right writes a digit of the partial product:
+    // all do but a leftmost one that holds 0 and gets no carry.
+    [[nodiscard]] bool writes(std::size_t j) const
+    {
+        return j + 1 < diagonals.size() || j == 0 || diagonals.at(j).sum != 0;
+    }
+};
+
+// One column of the final addition, from the right.
+struct Column {
+    std::vector<int> digits; // the rows' digits in this column, top row first
+    int carryIn = 0;
+    int sum = 0;
+    [[nodiscard]] int digit() const { return sum % 10; }
+    [[nodiscard]] int carryOut() const { return sum / 10; }
+};
+
+// How the rods give a product, in exact decimal arithmetic: a row reading per
+// multiplicand digit from the units up, and the column sum of the rows that
+// are not zero.
+struct Reading {
+    std::vector<int> rods;    // the rods' digits, left to right
+    std::string multiplicand; // plain digits
+    std::vector<RowReading> rows;
+    std::vector<Column> columns;
+    std::string product; // plain digits
+
+    // The rows that take part in the sum: those whose digit is not 0.
+    [[nodiscard]] std::vector<const RowReading*> addedRows() const;
+};
+
+// Reads the board's rods for a multiplicand of at most 15 digits, from the
+// board's table of multiples. The board must hold at least one rod.
+[[nodiscard]] Reading readRods(const BoardState& board, std::uint64_t multiplicand);
+
+} // namespace rods

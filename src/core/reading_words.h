@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/reading.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rods {
+
+// The multiplication sign, U+00D7, in UTF-8.
+inline constexpr std::string_view Times = "\xc3\x97";
+
+// A diagonal or a column in words: "7", "0 + 1 = 1", "3 + 1 carried = 4",
+// "4 + 6 = 10: write 0, carry 1".
+[[nodiscard]] std::string sumInWords(const std::vector<int>& parts, int carryIn, int sum);
+
+// The step that reads row `index` of the reading, for a pupil: which digit,
+// which row, each diagonal from the right, and the partial product.
+[[nodiscard]] std::string rowInWords(const Reading& reading, std::size_t index);
+
+// The last step: the rows added column by column, and how the sum compares
+// with the product the list shows.
+[[nodiscard]] std::string sumInWords(const Reading& reading, std::string_view listed);
+
+// The long multiplication with the first `rowsShown` rows revealed (zero rows
+// are left out), then the running total; every line right-aligned to one
+// width, for a fixed-width font.
+[[nodiscard]] std::vector<std::string> longMultiplication(const Reading& reading, std::size_t rowsShown);
+
+// The rods' digits as one number, without leading zeros ("7" for the rods 0
+// and 7).
+[[nodiscard]] std::string multiplierValue(const std::vector<int>& rods);
+
+} // namespace rods

@@ -1,0 +1,85 @@
+#include "window/product_list.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QMenu>
+#include <QShortcut>
+
+namespace rods {
+namespace {
+
+// Where an item keeps its record.
+constexpr int RodsRole = Qt::UserRole;
+constexpr int MultiplicandRole = Qt::UserRole + 1;
+
+} // namespace
+
+ProductList::ProductList(QListWidget* list)
+    : QObject(list)
+    , list_(list)
+{
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list, &QListWidget::customContextMenuRequested, this, &ProductList::showMenu);
+    // Double-click, and Enter on the current item.
+    connect(list, &QListWidget::itemActivated, this, &ProductList::requestWorking);
+    auto* copy = new QShortcut(QKeySequence::Copy, list, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(copy, &QShortcut::activated, this, &ProductList::copyCurrent);
+}
+
+void ProductList::add(const ProductRecord& record)
+{
+    auto* item = new QListWidgetItem(QString::fromStdString(record.listed));
+    QString rods;
+    for (int digit : record.rods)
+        rods += QChar('0' + digit);
+    item->setData(RodsRole, rods);
+    item->setData(MultiplicandRole, record.multiplicand);
+    const QString sentence = QString::fromStdString(productSentence(record));
+    item->setToolTip(sentence);
+    item->setData(Qt::AccessibleDescriptionRole, sentence);
+    list_->addItem(item);
+}
+
+std::optional<ProductRecord> ProductList::recordOf(const QListWidgetItem* item)
+{
+    if (item == nullptr || !item->data(MultiplicandRole).isValid())
+        return std::nullopt;
+    ProductRecord record;
+    for (QChar digit : item->data(RodsRole).toString())
+        record.rods.push_back(digit.digitValue());
+    record.multiplicand = item->data(MultiplicandRole).toDouble();
+    record.listed = item->text().toStdString();
+    return record;
+}
+
+void ProductList::showMenu(const QPoint& position)
+{
+    QListWidgetItem* item = list_->itemAt(position);
+    if (item == nullptr)
+        return;
+    list_->setCurrentItem(item);
+    if (menu_ == nullptr) {
+        menu_ = new QMenu(list_);
+        menu_->setObjectName("ProductMenu");
+        menu_->addAction("Show the working", this, [this] { requestWorking(list_->currentItem()); });
+        menu_->addAction("Copy", this, &ProductList::copyCurrent);
+    }
+    // popup, not exec: the menu must not hold up the event loop.
+    menu_->popup(list_->viewport()->mapToGlobal(position));
+}
+
+void ProductList::copyCurrent() const
+{
+    if (const QListWidgetItem* item = list_->currentItem())
+        QGuiApplication::clipboard()->setText(item->text());
+}
+
+void ProductList::requestWorking(const QListWidgetItem* item)
+{
+    if (const std::optional<ProductRecord> record = recordOf(item))
+        Q_EMIT workingRequested(*record);
+}
+
+} // namespace rods

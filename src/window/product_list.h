@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/working.h"
+
+#include <QObject>
+
+#include <optional>
+
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QPoint;
+
+namespace rods {
+
+// What the product list does beyond listing: each item remembers what it is
+// the product of; double-click or Enter on an item, or "Show the working" in
+// its context menu, asks for its working; Ctrl+C and "Copy" copy its text.
+// The items' texts stay the bare products.
+class ProductList : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ProductList(QListWidget* list);
+
+    // Appends the product's text as the last item, with its record.
+    void add(const ProductRecord& record);
+
+    [[nodiscard]] static std::optional<ProductRecord> recordOf(const QListWidgetItem* item);
+
+Q_SIGNALS:
+    void workingRequested(const rods::ProductRecord& record);
+
+private:
+    void showMenu(const QPoint& position);
+    void copyCurrent() const;
+    void requestWorking(const QListWidgetItem* item);
+
+    QListWidget* list_;
+    QMenu* menu_ = nullptr; // made on first use
+};
+
+} // namespace rods

@@ -1,0 +1,194 @@
+#include "window/rods_picture.h"
+
+#include "board/geometry.h"
+#include "core/board_state.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace rods {
+namespace {
+
+// Below the rods, a band one cell high for the diagonals' digits.
+constexpr int DigitBandTop = BoardTop + RodHeight + 100;
+constexpr int Margin = 100;
+// Room left of the first rod for the digit of the leftmost diagonal.
+constexpr int LeftRoom = 400;
+// One point is 20 twips.
+constexpr double TwipsPerPoint = 20.0;
+constexpr int DigitPoints = 14;
+
+QString captionOf(const std::string& text) { return QString::fromStdString(text); }
+
+} // namespace
+
+RodsPicture::RodsPicture(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName("RodsPicture");
+    setAccessibleName("Rods");
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+    setMinimumSize(240, 200);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void RodsPicture::setRods(const std::vector<int>& rods)
+{
+    rods_ = rods;
+    BoardState board;
+    for (int digit : rods)
+        board.placeRod(digit);
+    sketch_ = rods.empty() ? BoardSketch() : sketchRods(board);
+    row_.reset();
+    marked_.reset();
+    describe();
+    update();
+}
+
+void RodsPicture::setRow(const RowReading* row)
+{
+    if (row != nullptr && row->digit != 0)
+        row_ = *row;
+    else
+        row_.reset();
+    marked_.reset();
+    describe();
+    update();
+}
+
+void RodsPicture::setDigitsShown(bool shown)
+{
+    digitsShown_ = shown;
+    describe();
+    update();
+}
+
+void RodsPicture::markDiagonal(std::optional<int> fromRight)
+{
+    marked_ = fromRight;
+    update();
+}
+
+QRectF RodsPicture::extent() const
+{
+    const int slots = static_cast<int>(rods_.size()) + 1; // the rods and the index rod
+    return QRectF(QPointF(-LeftRoom, BoardTop - Margin),
+                  QPointF(rodFrame(slots - 1).right + Margin, DigitBandTop + RowHeight + Margin));
+}
+
+double RodsPicture::scale() const
+{
+    const QRectF area = extent();
+    return std::min(width() / area.width(), height() / area.height());
+}
+
+QPointF RodsPicture::toWidget(double xTwips, double yTwips) const
+{
+    const QRectF area = extent();
+    const double s = scale();
+    // Centred in the widget.
+    const QPointF offset((width() - area.width() * s) / 2, (height() - area.height() * s) / 2);
+    return offset + QPointF((xTwips - area.left()) * s, (yTwips - area.top()) * s);
+}
+
+QPointF RodsPicture::diagonalDigitPlace(int fromRight) const
+{
+    // Diagonal j ends in the gap left of slot n - j: between the units half
+    // of one rod and the tens half of the next.
+    const int slot = static_cast<int>(rods_.size()) - fromRight;
+    return QPointF(RodPitch * slot - (RodPitch - RodWidth) / 2.0, DigitBandTop + RowHeight / 2.0);
+}
+
+void RodsPicture::paintEvent(QPaintEvent*)
+{
+    if (rods_.empty())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double s = scale();
+    const QPalette& colours = palette();
+    const int rowTop = row_ ? BoardTop + RowHeight * row_->digit : -1;
+
+    if (row_) {
+        for (std::size_t slot = 0; slot <= rods_.size(); ++slot) {
+            const RodFrame frame = rodFrame(static_cast<int>(slot));
+            painter.fillRect(QRectF(toWidget(frame.left, rowTop), toWidget(frame.right, rowTop + RowHeight)),
+                             colours.color(QPalette::Highlight));
+        }
+    }
+
+    painter.setPen(QPen(colours.color(QPalette::Text), std::max(1.0, s * TwipsPerPixel)));
+    for (const BoardSketch::Line& line : sketch_.lines())
+        painter.drawLine(QLineF(toWidget(line.x1, line.y1), toWidget(line.x2, line.y2)));
+
+    for (const BoardSketch::Label* label : sketch_.shownLabels()) {
+        QFont font = this->font();
+        font.setBold(label->bold);
+        font.setPixelSize(std::max(1, static_cast<int>(label->points * TwipsPerPoint * s)));
+        painter.setFont(font);
+        const bool inRow = row_ && label->top > rowTop && label->top < rowTop + RowHeight;
+        painter.setPen(colours.color(inRow ? QPalette::HighlightedText : QPalette::Text));
+        const QPointF corner = toWidget(label->left, label->top);
+        painter.drawText(QRectF(corner, QSizeF(width(), height())), Qt::AlignLeft | Qt::AlignTop,
+                         captionOf(label->caption));
+    }
+
+    if (!row_)
+        return;
+    QFont font = this->font();
+    font.setBold(true);
+    font.setPixelSize(std::max(1, static_cast<int>(DigitPoints * TwipsPerPoint * s)));
+    painter.setFont(font);
+    const double half = RowHeight * 0.45;
+    for (std::size_t j = 0; j < row_->diagonals.size(); ++j) {
+        const int fromRight = static_cast<int>(j);
+        if (!row_->writes(j) && marked_ != fromRight)
+            continue;
+        const QPointF middle = diagonalDigitPlace(fromRight);
+        const QRectF box(toWidget(middle.x() - half, middle.y() - half),
+                         toWidget(middle.x() + half, middle.y() + half));
+        const bool marked = marked_ == fromRight;
+        painter.setPen(QPen(colours.color(marked ? QPalette::Text : QPalette::Highlight), std::max(1.0, 2 * s * 15)));
+        painter.setBrush(digitsShown_ ? colours.color(QPalette::Highlight) : colours.color(QPalette::Base));
+        painter.drawEllipse(box);
+        if (digitsShown_) {
+            painter.setPen(colours.color(QPalette::HighlightedText));
+            painter.drawText(box, Qt::AlignCenter, QString::number(row_->diagonals[j].digit()));
+        } else if (marked) {
+            painter.setPen(colours.color(QPalette::Text));
+            painter.drawText(box, Qt::AlignCenter, "?");
+        }
+    }
+}
+
+void RodsPicture::describe()
+{
+    QString rods;
+    for (std::size_t i = 0; i < rods_.size(); ++i)
+        rods += (i ? ", " : "") + QString::number(rods_[i]);
+    if (rods_.empty()) {
+        setAccessibleDescription("No rods.");
+        return;
+    }
+    QString text = QString("The rods %1 and the index rod.").arg(rods);
+    if (!row_) {
+        setAccessibleDescription(text + " No row is highlighted.");
+        return;
+    }
+    QStringList cells;
+    for (const Cell& cell : row_->cells)
+        cells << QString("%1 and %2").arg(cell.tens).arg(cell.units);
+    text += QString(" Row %1 is highlighted; its cells, tens and units: %2.").arg(row_->digit).arg(cells.join(", "));
+    if (digitsShown_) {
+        QStringList digits;
+        for (std::size_t j = 0; j < row_->diagonals.size(); ++j)
+            if (row_->writes(j))
+                digits << QString::number(row_->diagonals[j].digit());
+        text += " Its diagonals give, from the right: " + digits.join(", ") + ".";
+    }
+    setAccessibleDescription(text);
+}
+
+} // namespace rods

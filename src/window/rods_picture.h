@@ -1,0 +1,51 @@
+#pragma once
+
+#include "board/board_sketch.h"
+#include "core/reading.h"
+
+#include <QWidget>
+
+#include <optional>
+
+namespace rods {
+
+// The rods of a product and the index rod, drawn as on the board and scaled
+// to fit. The row being read is highlighted across every rod and the index
+// rod, and under the rods stands the digit each of its diagonals gives, each
+// under the gap its diagonal ends in. Colours come from the palette.
+class RodsPicture : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit RodsPicture(QWidget* parent = nullptr);
+
+    // The rods to draw; no rods draws nothing.
+    void setRods(const std::vector<int>& rods);
+    // The row to highlight and its reading, or none.
+    void setRow(const RowReading* row);
+    // Whether the diagonals' digits show; a learner working the row hides them.
+    void setDigitsShown(bool shown);
+    // Marks one diagonal, counted from the right (0 is the rightmost).
+    void markDiagonal(std::optional<int> fromRight);
+
+    // Where a point in board twips lands in the widget, at its current size.
+    [[nodiscard]] QPointF toWidget(double xTwips, double yTwips) const;
+    // The middle of the digit under diagonal j from the right, in board twips.
+    [[nodiscard]] QPointF diagonalDigitPlace(int fromRight) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void describe();
+    [[nodiscard]] QRectF extent() const;
+    [[nodiscard]] double scale() const;
+
+    std::vector<int> rods_;
+    BoardSketch sketch_;
+    std::optional<RowReading> row_;
+    bool digitsShown_ = true;
+    std::optional<int> marked_;
+};
+
+} // namespace rods

@@ -1,0 +1,304 @@
+// The Working window, driven as a learner drives it: products opened from the
+// list by double-click, Enter and the context menu; steps by keys and
+// buttons; copying; the picture's highlighted row read back from its pixels.
+#include "board/geometry.h"
+#include "window/rods_picture.h"
+#include "window_driver.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QTest>
+
+using namespace rods;
+
+namespace {
+
+// 307 x 12, worked by hand.
+const QString Units307x12 =
+    "The units digit of 12 is 2: read row 2. From the right: 4; 0 + 1 = 1; 6 + 0 = 6; so 307 × 2 = 614.";
+const QString Tens307x12 = "The tens digit of 12 is 1: read row 1. From the right: 7; 0 + 0 = 0; 3 + 0 = 3; so 307 × "
+                           "1 = 307, and in the tens place 3070.";
+const QString Sum307x12 = "Add the rows column by column from the right: units: 4 + 0 = 4; tens: 1 + 7 = 8; hundreds: "
+                          "6 + 0 = 6; thousands: 3. So 307 × 12 = 3684, the product in the list.";
+
+QString labelText(WorkingWindow* window, const char* name) { return window->findChild<QLabel*>(name)->text(); }
+QPushButton* button(WorkingWindow* window, const char* name) { return window->findChild<QPushButton*>(name); }
+
+void work307x12(WindowDriver& driver)
+{
+    driver.enterRods("307");
+    driver.pressDone();
+    driver.setMultiplicand("000012");
+    driver.pressGo();
+}
+
+// The colour at a point of the picture given in board twips.
+QColor colourAt(RodsPicture* picture, const QImage& image, double x, double y)
+{
+    const QPointF at = picture->toWidget(x, y) * picture->devicePixelRatioF();
+    return image.pixelColor(at.toPoint());
+}
+
+} // namespace
+
+class TestWorkingWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void opensByDoubleClickEnterAndMenu();
+    void stepsByKeysAndButtons();
+    void copiesTheWorkingAndTheProduct();
+    void productsRememberTheirFactors();
+    void saysWhyThereIsNoWorking_data();
+    void saysWhyThereIsNoWorking();
+    void pictureHighlightsTheRow_data();
+    void pictureHighlightsTheRow();
+    void mainWindowKeepsItsKeys();
+};
+
+void TestWorkingWindow::opensByDoubleClickEnterAndMenu()
+{
+    WindowDriver driver;
+    QVERIFY(driver.window().workingWindow() == nullptr); // nothing made before it is asked for
+    work307x12(driver);
+    QListWidgetItem* item = driver.controls().list1->item(0);
+    QCOMPARE(item->text(), QString("3684"));
+    QCOMPARE(item->toolTip(), QString("307 × 12 = 3684"));
+    QCOMPARE(item->data(Qt::AccessibleDescriptionRole).toString(), QString("307 × 12 = 3684"));
+
+    WorkingWindow* working = driver.doubleClickProduct(0);
+    QVERIFY(working != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(working));
+    QCOMPARE(working->windowTitle(), QString("Working: 307 × 12"));
+    QCOMPARE(labelText(working, "StepCounter"), QString("Step 1 of 3"));
+    QCOMPARE(labelText(working, "Explanation"), Units307x12);
+
+    QTest::keyClick(working, Qt::Key_Escape);
+    QVERIFY(!working->isVisible());
+    QCOMPARE(driver.enterOnProduct(0), working);
+    QVERIFY(working->isVisible());
+    QCOMPARE(labelText(working, "Explanation"), Units307x12);
+
+    // The context menu's first entry shows the working too.
+    working->close();
+    QListWidget* list = driver.controls().list1;
+    const QPoint middle = list->visualItemRect(item).center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, middle, list->viewport()->mapToGlobal(middle));
+    QApplication::sendEvent(list->viewport(), &event);
+    auto* menu = list->findChild<QMenu*>("ProductMenu");
+    QVERIFY(menu != nullptr && menu->isVisible());
+    QCOMPARE(menu->actions().at(0)->text(), QString("Show the working"));
+    QCOMPARE(menu->actions().at(1)->text(), QString("Copy"));
+    menu->actions().at(0)->trigger();
+    menu->close();
+    QVERIFY(working->isVisible());
+}
+
+void TestWorkingWindow::stepsByKeysAndButtons()
+{
+    WindowDriver driver;
+    work307x12(driver);
+    WorkingWindow* working = driver.doubleClickProduct(0);
+    QVERIFY(QTest::qWaitForWindowExposed(working));
+    auto shows = [working](const QString& counter, const QString& explanation) {
+        return labelText(working, "StepCounter") == counter && labelText(working, "Explanation") == explanation;
+    };
+    QCOMPARE(labelText(working, "LongMultiplication"), QString(" 307\n× 12\n----\n 614\n----\n 614"));
+    QVERIFY(!button(working, "Previous")->isEnabled());
+
+    QTest::keyClick(working, Qt::Key_Right);
+    QVERIFY(shows("Step 2 of 3", Tens307x12));
+    QCOMPARE(labelText(working, "LongMultiplication"), QString(" 307\n× 12\n----\n 614\n3070\n----\n3684"));
+    QTest::mouseClick(button(working, "Next"), Qt::LeftButton);
+    QVERIFY(shows("Step 3 of 3", Sum307x12));
+    QVERIFY(!button(working, "Next")->isEnabled());
+    QTest::keyClick(working, Qt::Key_Right); // past the end: stays
+    QVERIFY(shows("Step 3 of 3", Sum307x12));
+    QTest::keyClick(working, Qt::Key_Home);
+    QVERIFY(shows("Step 1 of 3", Units307x12));
+    QTest::keyClick(working, Qt::Key_Left); // before the start: stays
+    QVERIFY(shows("Step 1 of 3", Units307x12));
+    QTest::keyClick(working, Qt::Key_End);
+    QVERIFY(shows("Step 3 of 3", Sum307x12));
+    QTest::keyClick(working, Qt::Key_Left);
+    QVERIFY(shows("Step 2 of 3", Tens307x12));
+    QTest::mouseClick(button(working, "Previous"), Qt::LeftButton);
+    QVERIFY(shows("Step 1 of 3", Units307x12));
+}
+
+void TestWorkingWindow::copiesTheWorkingAndTheProduct()
+{
+    WindowDriver driver;
+    work307x12(driver);
+    QListWidget* list = driver.controls().list1;
+    list->setFocus();
+    list->setCurrentRow(0);
+    QGuiApplication::clipboard()->clear();
+    QTest::keySequence(list, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("3684"));
+
+    WorkingWindow* working = driver.doubleClickProduct(0);
+    QVERIFY(QTest::qWaitForWindowExposed(working));
+    QTest::keySequence(working, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QString(" 307\n× 12\n----\n 614\n3070\n----\n3684\n\n"
+                     "Step 1 of 3: "
+                     + Units307x12 + "\nStep 2 of 3: " + Tens307x12 + "\nStep 3 of 3: " + Sum307x12 + "\n"));
+}
+
+void TestWorkingWindow::productsRememberTheirFactors()
+{
+    WindowDriver driver;
+    work307x12(driver);
+    driver.enterRod("5");
+    driver.setMultiplicand("000003");
+    driver.pressGo();
+    QCOMPARE(driver.listItems(), QStringList({"3684", "9225"}));
+
+    WorkingWindow* working = driver.doubleClickProduct(0);
+    QCOMPARE(working->windowTitle(), QString("Working: 307 × 12"));
+    QCOMPARE(driver.doubleClickProduct(1), working); // one window, refilled
+    QCOMPARE(working->windowTitle(), QString("Working: 3075 × 3"));
+    QCOMPARE(labelText(working, "Explanation"), QString("The units digit of 3 is 3: read row 3. From the right: 5; 1 + "
+                                                        "1 = 2; 0 + 2 = 2; 9 + 0 = 9; so 3075 × 3 = 9225."));
+    QTest::keyClick(working, Qt::Key_End);
+
+    // Clear and GO leave the open window as it is.
+    driver.pressClear();
+    driver.pressGo();
+    QVERIFY(working->isVisible());
+    QCOMPARE(working->windowTitle(), QString("Working: 3075 × 3"));
+    QCOMPARE(labelText(working, "StepCounter"), QString("Step 2 of 2"));
+    // The product of no rods has no reading, and says so.
+    QCOMPARE(driver.doubleClickProduct(0), working);
+    QCOMPARE(working->windowTitle(), QString("Working: 0 × 3"));
+}
+
+void TestWorkingWindow::saysWhyThereIsNoWorking_data()
+{
+    QTest::addColumn<QString>("rods");
+    QTest::addColumn<QString>("units");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("no rods") << ""
+                             << "12"
+                             << "0 × 12 = 0\nThere are no rods on the board, so the multiplier is 0 and the product is "
+                                "0: there is no row of the rods to read.";
+    QTest::newRow("a fraction") << "307"
+                                << "2.5"
+                                << "307 × 2.5 = 767.5\nThe multiplicand 2.5 is not a whole number. The rods are read "
+                                   "one whole digit at a time, so there is no step-by-step reading for it.";
+    QTest::newRow("negative") << "4"
+                              << "-3"
+                              << "4 × -3 = -12\nThe multiplicand -3 is less than 0. The rods are read step by step "
+                                 "for whole numbers from 0 up.";
+    QTest::newRow("too many digits") << "4"
+                                     << "1E+20"
+                                     << "4 × 1E+20 = 4E+20\nThe multiplicand 1E+20 has more than 15 digits. The rods "
+                                        "are read step by step for multiplicands up to 999,999,999,999,999.";
+}
+
+void TestWorkingWindow::saysWhyThereIsNoWorking()
+{
+    QFETCH(QString, rods);
+    QFETCH(QString, units);
+    WindowDriver driver;
+    driver.enterRods(rods);
+    driver.setMultiplicand(QStringList({"0", "0", "0", "0", "0", units}));
+    driver.pressGo();
+    WorkingWindow* working = driver.enterOnProduct(0);
+    QVERIFY(working != nullptr);
+    QTEST(labelText(working, "Explanation"), "expected");
+    QCOMPARE(working->stepCount(), 0);
+    QVERIFY(!button(working, "Next")->isVisible());
+    QTest::keyClick(working, Qt::Key_Right); // nothing to step to
+    QTEST(labelText(working, "Explanation"), "expected");
+}
+
+void TestWorkingWindow::pictureHighlightsTheRow_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light palette") << false;
+    QTest::newRow("dark palette") << true;
+}
+
+void TestWorkingWindow::pictureHighlightsTheRow()
+{
+    QFETCH(bool, dark);
+    const QPalette original = QApplication::palette();
+    if (dark) {
+        QPalette palette;
+        palette.setColor(QPalette::Base, QColor(30, 30, 30));
+        palette.setColor(QPalette::Window, QColor(45, 45, 45));
+        palette.setColor(QPalette::Text, QColor(235, 235, 235));
+        palette.setColor(QPalette::WindowText, QColor(235, 235, 235));
+        palette.setColor(QPalette::Highlight, QColor(200, 120, 0));
+        palette.setColor(QPalette::HighlightedText, QColor(0, 0, 0));
+        QApplication::setPalette(palette);
+    }
+    WindowDriver driver;
+    work307x12(driver);
+    WorkingWindow* working = driver.doubleClickProduct(0);
+    QVERIFY(QTest::qWaitForWindowExposed(working));
+    auto* picture = working->findChild<RodsPicture*>();
+    const QColor highlight = picture->palette().color(QPalette::Highlight);
+    const QColor base = picture->palette().color(QPalette::Base);
+
+    // Step 1 reads row 2 (the units digit of 12): cells 0|6, 0|0, 1|4.
+    const QString description = QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Description);
+    QVERIFY2(description.contains("Row 2 is highlighted; its cells, tens and units: 0 and 6, 0 and 0, 1 and 4."),
+             qPrintable(description));
+    QVERIFY2(description.contains("Its diagonals give, from the right: 4, 1, 6."), qPrintable(description));
+
+    for (int step : {0, 1}) {
+        working->goToStep(step);
+        const int row = step == 0 ? 2 : 1;
+        const QImage image = picture->grab().toImage();
+        // Every rod and the index rod (slot 3) is lit in the row read, and in
+        // no other row; the points avoid the digits and the lines.
+        for (int slot = 0; slot <= 3; ++slot) {
+            const double left = RodPitch * slot;
+            for (int r : {row - 1, row, row + 1}) {
+                const double top = BoardTop + RowHeight * r;
+                const QColor seen = slot < 3 ? colourAt(picture, image, left + 100, top + 300)
+                                             : colourAt(picture, image, left + 150, top + 350);
+                const QColor expected = r == row ? highlight : r == 0 ? base : base;
+                QVERIFY2(
+                    seen == expected,
+                    qPrintable(QString("step %1, slot %2, row %3: %4").arg(step).arg(slot).arg(r).arg(seen.name())));
+            }
+        }
+        // The diagonal of the first rod's lit cell crosses its middle in the
+        // text colour, not the highlight.
+        const double top = BoardTop + RowHeight * row;
+        QVERIFY(colourAt(picture, image, RodWidth / 2.0, top + RowHeight / 2.0) != highlight);
+    }
+    QApplication::setPalette(original);
+}
+
+void TestWorkingWindow::mainWindowKeepsItsKeys()
+{
+    WindowDriver driver;
+    work307x12(driver);
+    WorkingWindow* working = driver.doubleClickProduct(0);
+    QVERIFY(QTest::qWaitForWindowExposed(working));
+    driver.window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&driver.window()));
+    // The main window's focus chain still closes on itself.
+    driver.controls().command5->setFocus();
+    QTest::keyClick(driver.controls().command5, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), driver.controls().text1);
+    // Enter and Escape in the list press none of the main window's buttons.
+    driver.controls().list1->setFocus();
+    QTest::keyClick(driver.controls().list1, Qt::Key_Escape);
+    QTest::keyClick(driver.controls().list1, Qt::Key_Return);
+    QCOMPARE(driver.listItems(), QStringList({"3684"}));
+    QCOMPARE(int(driver.board().RodCount()), 3);
+}
+
+QTEST_MAIN(TestWorkingWindow)
+#include "tst_working_window.moc"
