@@ -2,6 +2,7 @@
 // Prints a Markdown table of click, start-up and memory figures.
 #include "click_bench.h"
 #include "startup_bench.h"
+#include "working_bench.h"
 
 #include <QApplication>
 #include <QSysInfo>
@@ -26,6 +27,8 @@ int main(int argc, char* argv[])
         std::printf("Platform: %s, Qt %s, %s\n\n", qPrintable(QGuiApplication::platformName()), qVersion(),
                     qPrintable(QSysInfo::prettyProductName()));
         clicks = benchClicks(repetitions);
+        const std::vector<ClickFigure> working = benchWorking(repetitions);
+        clicks.insert(clicks.end(), working.begin(), working.end());
     }
     std::printf("| Click, to the end of its repaint | median (ms) | slowest (ms) | repetitions |\n");
     std::printf("|---|---:|---:|---:|\n");

@@ -3,6 +3,7 @@
 #include "board/geometry.h"
 #include "core/board_state.h"
 
+#include <QEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -41,6 +42,7 @@ void RodsPicture::setRods(const std::vector<int>& rods)
     for (int digit : rods)
         board.placeRod(digit);
     sketch_ = rods.empty() ? BoardSketch() : sketchRods(board);
+    cache_ = QPixmap();
     row_.reset();
     marked_.reset();
     describe();
@@ -49,26 +51,42 @@ void RodsPicture::setRods(const std::vector<int>& rods)
 
 void RodsPicture::setRow(const RowReading* row)
 {
+    updateRow(); // where the old row was lit
     if (row != nullptr && row->digit != 0)
         row_ = *row;
     else
         row_.reset();
     marked_.reset();
     describe();
-    update();
+    updateRow();
 }
 
 void RodsPicture::setDigitsShown(bool shown)
 {
     digitsShown_ = shown;
     describe();
-    update();
+    updateRow();
 }
 
 void RodsPicture::markDiagonal(std::optional<int> fromRight)
 {
     marked_ = fromRight;
-    update();
+    updateRow();
+}
+
+void RodsPicture::updateRow()
+{
+    if (!row_)
+        return;
+    // The lit row, and the band of the diagonals' digits below the rods.
+    const int rowTop = BoardTop + RowHeight * row_->digit;
+    const QRectF area = extent();
+    update(QRectF(toWidget(area.left(), rowTop), toWidget(area.right(), rowTop + RowHeight))
+               .toAlignedRect()
+               .adjusted(-2, -2, 2, 2));
+    update(QRectF(toWidget(area.left(), DigitBandTop), toWidget(area.right(), DigitBandTop + RowHeight))
+               .toAlignedRect()
+               .adjusted(-2, -2, 2, 2));
 }
 
 QRectF RodsPicture::extent() const
@@ -106,37 +124,37 @@ void RodsPicture::paintEvent(QPaintEvent*)
     if (rods_.empty())
         return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const double s = scale();
-    const QPalette& colours = palette();
-    const int rowTop = row_ ? BoardTop + RowHeight * row_->digit : -1;
-
-    if (row_) {
-        for (std::size_t slot = 0; slot <= rods_.size(); ++slot) {
-            const RodFrame frame = rodFrame(static_cast<int>(slot));
-            painter.fillRect(QRectF(toWidget(frame.left, rowTop), toWidget(frame.right, rowTop + RowHeight)),
-                             colours.color(QPalette::Highlight));
-        }
+    const qreal ratio = devicePixelRatioF();
+    if (cache_.size() != size() * ratio) {
+        // The rods change only with the product; steps only light a row.
+        cache_ = QPixmap(size() * ratio);
+        cache_.setDevicePixelRatio(ratio);
+        cache_.fill(Qt::transparent);
+        QPainter rods(&cache_);
+        rods.setRenderHint(QPainter::Antialiasing);
+        drawRods(rods, QPalette::Text, std::nullopt);
     }
-
-    painter.setPen(QPen(colours.color(QPalette::Text), std::max(1.0, s * TwipsPerPixel)));
-    for (const BoardSketch::Line& line : sketch_.lines())
-        painter.drawLine(QLineF(toWidget(line.x1, line.y1), toWidget(line.x2, line.y2)));
-
-    for (const BoardSketch::Label* label : sketch_.shownLabels()) {
-        QFont font = this->font();
-        font.setBold(label->bold);
-        font.setPixelSize(std::max(1, static_cast<int>(label->points * TwipsPerPoint * s)));
-        painter.setFont(font);
-        const bool inRow = row_ && label->top > rowTop && label->top < rowTop + RowHeight;
-        painter.setPen(colours.color(inRow ? QPalette::HighlightedText : QPalette::Text));
-        const QPointF corner = toWidget(label->left, label->top);
-        painter.drawText(QRectF(corner, QSizeF(width(), height())), Qt::AlignLeft | Qt::AlignTop,
-                         captionOf(label->caption));
-    }
-
+    painter.drawPixmap(0, 0, cache_);
     if (!row_)
         return;
+
+    // The row read: its cells lit, and their lines and digits drawn again on
+    // top of the light.
+    painter.setRenderHint(QPainter::Antialiasing);
+    const int rowTop = BoardTop + RowHeight * row_->digit;
+    QRegion lit;
+    for (std::size_t slot = 0; slot <= rods_.size(); ++slot) {
+        const RodFrame frame = rodFrame(static_cast<int>(slot));
+        const QRectF cell(toWidget(frame.left, rowTop), toWidget(frame.right, rowTop + RowHeight));
+        painter.fillRect(cell, palette().color(QPalette::Highlight));
+        lit += cell.toAlignedRect();
+    }
+    painter.setClipRegion(lit);
+    drawRods(painter, QPalette::HighlightedText, rowTop);
+    painter.setClipping(false);
+
+    const double s = scale();
+    const QPalette& colours = palette();
     QFont font = this->font();
     font.setBold(true);
     font.setPixelSize(std::max(1, static_cast<int>(DigitPoints * TwipsPerPoint * s)));
@@ -161,6 +179,43 @@ void RodsPicture::paintEvent(QPaintEvent*)
             painter.drawText(box, Qt::AlignCenter, "?");
         }
     }
+}
+
+void RodsPicture::drawRods(QPainter& painter, QPalette::ColorRole digits, std::optional<int> onlyRowTop) const
+{
+    const double s = scale();
+    painter.setPen(QPen(palette().color(QPalette::Text), std::max(1.0, s * TwipsPerPixel)));
+    // With a row given, only the lines that reach into it.
+    auto reachesRow = [&onlyRowTop](const BoardSketch::Line& line) {
+        const double top = std::min(line.y1, line.y2);
+        const double bottom = std::max(line.y1, line.y2);
+        return !onlyRowTop || (bottom >= *onlyRowTop && top <= *onlyRowTop + RowHeight);
+    };
+    for (const BoardSketch::Line& line : sketch_.lines())
+        if (reachesRow(line))
+            painter.drawLine(QLineF(toWidget(line.x1, line.y1), toWidget(line.x2, line.y2)));
+
+    painter.setPen(palette().color(digits));
+    for (const BoardSketch::Label* label : sketch_.shownLabels()) {
+        if (onlyRowTop && (label->top < *onlyRowTop || label->top >= *onlyRowTop + RowHeight))
+            continue;
+        QFont font = this->font();
+        font.setBold(label->bold);
+        font.setPixelSize(std::max(1, static_cast<int>(label->points * TwipsPerPoint * s)));
+        if (font != painter.font())
+            painter.setFont(font);
+        painter.drawText(QRectF(toWidget(label->left, label->top), QSizeF(width(), height())),
+                         Qt::AlignLeft | Qt::AlignTop, captionOf(label->caption));
+    }
+}
+
+void RodsPicture::resizeEvent(QResizeEvent*) { cache_ = QPixmap(); }
+
+void RodsPicture::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)
+        cache_ = QPixmap();
+    QWidget::changeEvent(event);
 }
 
 void RodsPicture::describe()

@@ -3,9 +3,12 @@
 #include "board/board_sketch.h"
 #include "core/reading.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <optional>
+
+class QPainter;
 
 namespace rods {
 
@@ -35,9 +38,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The lines, and the digits in the given colour: all of them, or only
+    // those of the row whose top is given.
+    void drawRods(QPainter& painter, QPalette::ColorRole digits, std::optional<int> onlyRowTop) const;
     void describe();
+    void updateRow();
     [[nodiscard]] QRectF extent() const;
     [[nodiscard]] double scale() const;
 
@@ -46,6 +55,7 @@ private:
     std::optional<RowReading> row_;
     bool digitsShown_ = true;
     std::optional<int> marked_;
+    QPixmap cache_; // the rods and their digits, unlit
 };
 
 } // namespace rods

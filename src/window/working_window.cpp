@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -40,7 +41,7 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
     , picture_(new RodsPicture(this))
     , counter_(textLabel("StepCounter", this))
-    , explanation_(textLabel("Explanation", this))
+    , explanation_(new QPlainTextEdit(this))
     , longMultiplication_(textLabel("LongMultiplication", this))
     , previous_(new QPushButton("Previous", this))
     , next_(new QPushButton("Next", this))
@@ -54,10 +55,17 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     QFont reading = font();
     reading.setPointSizeF(reading.pointSizeF() * 1.25);
     explanation_->setFont(reading);
+    // A step's text has a place of its own, and scrolls when it is long, so
+    // that a longer text never shrinks the picture: a step then repaints only
+    // what changed.
+    explanation_->setObjectName("Explanation");
     explanation_->setAccessibleName("Step");
-    explanation_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    explanation_->setMinimumHeight(explanation_->fontMetrics().lineSpacing() * 4);
-    explanation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    explanation_->setReadOnly(true);
+    explanation_->setFrameShape(QFrame::NoFrame);
+    explanation_->setBackgroundRole(QPalette::Window);
+    explanation_->viewport()->setBackgroundRole(QPalette::Window);
+    explanation_->setFocusPolicy(Qt::NoFocus);
+    explanation_->setFixedHeight(QFontMetrics(reading).lineSpacing() * 5 + 8);
     longMultiplication_->setWordWrap(false);
     longMultiplication_->setAccessibleName("Long multiplication");
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -103,6 +111,11 @@ void WorkingWindow::showProduct(const ProductRecord& record)
     working_ = workOut(record);
     setWindowTitle(fromUtf8(workingTitle(record)));
     picture_->setRods(record.rods);
+    // Wide and tall enough for the whole sum from the start, so that the
+    // layout keeps still while the steps add lines.
+    longMultiplication_->setText(working_.reading ? joinLines(longMultiplication(*working_.reading, SIZE_MAX))
+                                                  : QString());
+    longMultiplication_->setMinimumSize(longMultiplication_->sizeHint());
     step_ = 0;
     showStep();
 }
@@ -134,7 +147,7 @@ void WorkingWindow::showStep()
     previous_->setVisible(reading);
     next_->setVisible(reading);
     if (!reading) {
-        explanation_->setText(fromUtf8(productSentence(record_) + "\n" + working_.whyNot));
+        explanation_->setPlainText(fromUtf8(productSentence(record_) + "\n" + working_.whyNot));
         longMultiplication_->clear();
         picture_->setRow(nullptr);
         return;
@@ -143,7 +156,7 @@ void WorkingWindow::showStep()
     const std::vector<RowReading>& rows = working_.reading->rows;
     picture_->setRow(index < rows.size() ? &rows[index] : nullptr);
     counter_->setText(QString("Step %1 of %2").arg(step_ + 1).arg(stepCount()));
-    explanation_->setText(stepText(step_));
+    explanation_->setPlainText(stepText(step_));
     longMultiplication_->setText(joinLines(longMultiplication(*working_.reading, index + 1)));
     previous_->setEnabled(step_ > 0);
     next_->setEnabled(step_ + 1 < stepCount());

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace rods {
@@ -43,7 +44,7 @@ private:
 
     RodsPicture* picture_;
     QLabel* counter_;
-    QLabel* explanation_;
+    QPlainTextEdit* explanation_;
     QLabel* longMultiplication_;
     QPushButton* previous_;
     QPushButton* next_;

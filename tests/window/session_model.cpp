@@ -143,6 +143,15 @@ void SessionModel::pressGo()
         return;
     }
     const Int128 exact = multiplier * exactMultiplicand;
+    // The working reads the multiplicand as GO summed it, when that is whole.
+    Factors made{rods.empty() ? "0" : QString(), std::nullopt, {}};
+    for (int digit : rods)
+        made.rods += QString::number(digit);
+    if (!rods.empty() && multiplicand == std::floor(multiplicand) && multiplicand >= 0 && multiplicand < 1e15) {
+        made.multiplicand = int128ToText(Int128(multiplicand));
+        made.exactProduct = int128ToText(multiplier * Int128(multiplicand));
+    }
+    factors.push_back(made);
     const Int128 exactLimit = Int128(1) << 53;
     if (whole && exact < 1'000'000'000'000'000 && -exact < 1'000'000'000'000'000
         && std::fabs(multiplicand) < double(exactLimit)) {
@@ -165,6 +174,7 @@ void SessionModel::pressClear()
         label4[p].clear();
     list.clear();
     approximateItems.clear();
+    factors.clear();
     lines = 0;
     indexShown_ = false;
 }

@@ -37,6 +37,17 @@ public:
     std::size_t lines = 0;
     int focusBox = -1; // the box GO put the cursor into
 
+    // What each listed product is the product of, for its working.
+    struct Factors {
+        QString rods; // as they stood, "0" with none
+        // With rods and a multiplicand that GO summed to a whole number from 0
+        // to fifteen nines: that number and the exact product the working
+        // reads off.
+        std::optional<QString> multiplicand;
+        QString exactProduct;
+    };
+    std::vector<Factors> factors;
+
 private:
     void relabel();
     bool indexShown_ = false;

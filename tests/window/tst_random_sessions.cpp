@@ -1,6 +1,7 @@
 // Seeded random sessions against the real window: typed texts of every kind,
-// clicks on OK, "Done when finished", GO and Clear, and after every event a
-// comparison with an independent model of what the window must show.
+// clicks on OK, "Done when finished", GO and Clear, the working of a listed
+// product opened and stepped through, and after every event a comparison
+// with an independent model of what the window must show.
 //
 // RODS_SESSIONS sets the number of sessions (2,000 by default), RODS_SEED the
 // first seed; a failure names the seed and the events that led to it.
@@ -8,6 +9,7 @@
 #include "window_driver.h"
 
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -113,6 +115,39 @@ QString difference(WindowDriver& driver, const SessionModel& model)
     return {};
 }
 
+// Opens the working of a random product, steps through it by keys and checks
+// it against the model; then closes it and gives the main window back its
+// keyboard. What differs, or nothing.
+QString workThrough(WindowDriver& driver, const SessionModel& model, QRandomGenerator& rng, QStringList& log)
+{
+    const int row = int(rng.bounded(model.list.size()));
+    const bool byEnter = rng.bounded(2) == 0;
+    log << QString("Working of item %1 (%2)").arg(row).arg(byEnter ? "Enter" : "double-click");
+    WorkingWindow* working = byEnter ? driver.enterOnProduct(row) : driver.doubleClickProduct(row);
+    if (working == nullptr || !working->isVisible())
+        return "the Working window did not open";
+    const SessionModel::Factors& factors = model.factors[std::size_t(row)];
+    if (!working->windowTitle().startsWith("Working: " + factors.rods + " × "))
+        return QString("the Working window's title is '%1'").arg(working->windowTitle());
+    const int steps = factors.multiplicand ? int(factors.multiplicand->size()) + 1 : 0;
+    if (working->stepCount() != steps)
+        return QString("%1 steps, expected %2").arg(working->stepCount()).arg(steps);
+    const Qt::Key keys[] = {Qt::Key_Right, Qt::Key_Left, Qt::Key_Home, Qt::Key_End};
+    for (int press = int(rng.bounded(4)); press > 0; --press)
+        QTest::keyClick(working, keys[rng.bounded(4)]);
+    QTest::keyClick(working, Qt::Key_End);
+    const QString last = working->findChild<QPlainTextEdit*>("Explanation")->toPlainText();
+    if (factors.multiplicand && !last.contains(" × " + *factors.multiplicand + " = " + factors.exactProduct))
+        return QString("the last step says '%1', expected the product %2").arg(last, factors.exactProduct);
+    QTest::keyClick(working, Qt::Key_Escape);
+    if (working->isVisible())
+        return "Escape did not close the Working window";
+    driver.window().activateWindow();
+    if (!QTest::qWaitForWindowActive(&driver.window()))
+        return "the main window did not become active again";
+    return {};
+}
+
 } // namespace
 
 class TestRandomSessions : public QObject {
@@ -157,10 +192,16 @@ void TestRandomSessions::sessionsMatchTheModel()
                 log << "Done";
                 driver.pressDone();
                 model.pressDone();
-            } else if (kind < 96) {
+            } else if (kind < 93) {
                 log << "GO";
                 driver.pressGo();
                 model.pressGo();
+            } else if (kind < 96) {
+                if (model.list.isEmpty())
+                    continue;
+                const QString differs = workThrough(driver, model, rng, log);
+                if (!differs.isEmpty())
+                    QFAIL(qPrintable(QString("seed %1: %2\nafter: %3").arg(seed).arg(differs, log.join(", "))));
             } else {
                 log << "Clear";
                 driver.pressClear();

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTest>
 
 using namespace rods;
@@ -26,7 +27,12 @@ const QString Tens307x12 = "The tens digit of 12 is 1: read row 1. From the righ
 const QString Sum307x12 = "Add the rows column by column from the right: units: 4 + 0 = 4; tens: 1 + 7 = 8; hundreds: "
                           "6 + 0 = 6; thousands: 3. So 307 × 12 = 3684, the product in the list.";
 
-QString labelText(WorkingWindow* window, const char* name) { return window->findChild<QLabel*>(name)->text(); }
+QString labelText(WorkingWindow* window, const char* name)
+{
+    if (auto* label = window->findChild<QLabel*>(name))
+        return label->text();
+    return window->findChild<QPlainTextEdit*>(name)->toPlainText();
+}
 QPushButton* button(WorkingWindow* window, const char* name) { return window->findChild<QPushButton*>(name); }
 
 void work307x12(WindowDriver& driver)

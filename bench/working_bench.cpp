@@ -1,0 +1,111 @@
+#include "working_bench.h"
+
+#include "statistics.h"
+#include "window/form1.h"
+#include "window/text_box.h"
+#include "window/working_window.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using rods::Form1;
+
+namespace {
+
+// Counts paints of the watched widget.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+std::unique_ptr<Form1> largestProblem()
+{
+    auto window = std::make_unique<Form1>();
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qFatal("the window was never exposed");
+    rods::FormControls& controls = window->controls();
+    controls.text1->QLineEdit::setText("9");
+    for (int i = 0; i < 8; ++i)
+        QTest::mouseClick(controls.command1, Qt::LeftButton);
+    controls.text4[6]->QLineEdit::setText("999999999999999");
+    QTest::mouseClick(controls.command4, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    return window;
+}
+
+// From the double-click on the product to the end of the Working window's
+// first paint.
+double openWorking(Form1& window)
+{
+    QListWidget* list = window.controls().list1;
+    const QPoint middle = list->visualItemRect(list->item(0)).center();
+    PaintCounter counter;
+    QElapsedTimer timer;
+    timer.start();
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, middle);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, middle);
+    rods::WorkingWindow* working = window.workingWindow();
+    if (working == nullptr)
+        qFatal("the Working window did not open");
+    working->installEventFilter(&counter);
+    while (counter.paints == 0 && timer.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    working->removeEventFilter(&counter);
+    return ms;
+}
+
+ClickFigure stepFigure(const QString& action, rods::WorkingWindow& working, int repetitions, int from, int to)
+{
+    std::vector<double> times;
+    for (int i = 0; i < repetitions; ++i) {
+        working.goToStep(from);
+        QCoreApplication::processEvents();
+        QElapsedTimer timer;
+        timer.start();
+        QTest::mouseClick(working.findChild<QPushButton*>(to > from ? "Next" : "Previous"), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    return {action, median(times), *std::max_element(times.begin(), times.end()), repetitions};
+}
+
+} // namespace
+
+std::vector<ClickFigure> benchWorking(int repetitions)
+{
+    std::vector<ClickFigure> figures;
+    std::unique_ptr<Form1> window = largestProblem();
+    const double first = openWorking(*window);
+    figures.push_back({"Working window, first open in the process", first, first, 1});
+
+    std::vector<double> opens;
+    const int fresh = std::max(repetitions / 10, 5);
+    for (int i = 0; i < fresh; ++i) {
+        std::unique_ptr<Form1> another = largestProblem();
+        opens.push_back(openWorking(*another));
+    }
+    figures.push_back({"Working window, first open in a new main window", median(opens),
+                       *std::max_element(opens.begin(), opens.end()), fresh});
+
+    rods::WorkingWindow& working = *window->workingWindow();
+    figures.push_back(stepFigure("Working window, Next (step 1 to 2)", working, repetitions, 0, 1));
+    figures.push_back(stepFigure("Working window, Next (to the last step)", working, repetitions, 14, 15));
+    figures.push_back(stepFigure("Working window, Previous (step 2 to 1)", working, repetitions, 1, 0));
+    return figures;
+}
