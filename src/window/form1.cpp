@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 
 namespace rods {
 
@@ -34,6 +35,14 @@ Form1::Form1(QWidget* parent)
     connect(controls_.command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(controls_.command5, &QPushButton::clicked, this, &Form1::Command5_Click);
     connect(products_, &ProductList::workingRequested, this, &Form1::showWorking);
+    // The message box's tooltip follows its text, typed or set: the whole
+    // text when the box is too narrow for it, none when it fits.
+    TextBox* message = controls_.text2;
+    connect(message, &QLineEdit::textChanged, message, [message](const QString& text) {
+        const int frame = message->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, message);
+        const int room = message->contentsRect().width() - 2 * frame - 4; // less the line edit's own margins
+        message->setToolTip(message->fontMetrics().horizontalAdvance(text) > room ? text : QString());
+    });
     nameControls(controls_);
     Form_Load();
 }
@@ -127,10 +136,9 @@ void Form1::showMessage(std::string_view message)
 {
     TextBox* box = controls_.text2;
     box->setText(message);
-    // "Only NUMBERS" is a little wider than the box: show its beginning, and
-    // all of it when the pointer rests on the box.
+    // "Only NUMBERS" is a little wider than the box: show its beginning; its
+    // tooltip shows all of it.
     box->setCursorPosition(0);
-    box->setToolTip(box->QLineEdit::text());
 }
 
 void Form1::describeBoardChange()

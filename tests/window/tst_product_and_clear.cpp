@@ -124,6 +124,12 @@ void TestProductAndClear::refusedBoxes()
     TextBox* box = driver.controls().text4.at(std::size_t(focusBox));
     QCOMPARE(QApplication::focusWidget(), box);
     QCOMPARE(box->selectedText(), box->QLineEdit::text());
+    // The tooltip follows what is typed over the message, and goes when the
+    // text fits.
+    driver.type(driver.controls().text2, "a much longer text than the box shows");
+    QCOMPARE(driver.controls().text2->toolTip(), QString("a much longer text than the box shows"));
+    driver.type(driver.controls().text2, "7");
+    QCOMPARE(driver.controls().text2->toolTip(), QString());
 }
 
 void TestProductAndClear::tooLargeIsRefused()
