@@ -4,6 +4,41 @@
 #include <QCoreApplication>
 
 namespace rods {
+namespace {
+
+// The toolkit's own options, which QApplication takes off the command line
+// itself: those that take a value, and those that do not.
+constexpr const char* QtOptionsWithValue[] = {"platform",
+                                              "platformpluginpath",
+                                              "platformtheme",
+                                              "plugin",
+                                              "qwindowgeometry",
+                                              "qwindowicon",
+                                              "qwindowtitle",
+                                              "style",
+                                              "stylesheet",
+                                              "session",
+                                              "display",
+                                              "geometry",
+                                              "title",
+                                              "name",
+                                              "fn",
+                                              "font",
+                                              "bg",
+                                              "background",
+                                              "fg",
+                                              "foreground",
+                                              "btn",
+                                              "button",
+                                              "visual",
+                                              "ncols",
+                                              "cmap",
+                                              "im",
+                                              "inputstyle",
+                                              "qmljsdebugger"};
+constexpr const char* QtFlags[] = {"reverse", "nograb", "dograb", "sync", "widgetcount", "testability"};
+
+} // namespace
 
 CommandLine readCommandLine(const QStringList& arguments)
 {
@@ -15,6 +50,18 @@ CommandLine readCommandLine(const QStringList& arguments)
     parser.setApplicationDescription("Works long multiplications with numbering rods (multiplication rods).");
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    // Qt writes its options with one dash: -platform offscreen, -reverse.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* name : QtOptionsWithValue) {
+        QCommandLineOption option(name, "An option of the Qt toolkit.", "value");
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : QtFlags) {
+        QCommandLineOption option(name, "An option of the Qt toolkit.");
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
 
     CommandLine result;
     if (!parser.parse(arguments)) {
@@ -32,16 +79,21 @@ CommandLine readCommandLine(const QStringList& arguments)
         result.errorOutput = QString("numbering-rods: unexpected argument '%1'\nTry 'numbering-rods --help'.\n")
                                  .arg(parser.positionalArguments().first());
     }
+    if (parser.isSet("platform"))
+        result.platform = parser.value("platform");
+    result.displayGiven = parser.isSet("display");
     return result;
 }
 
-QString missingDisplayMessage()
+QString missingDisplayMessage(const CommandLine& commandLine)
 {
-    // Qt's own options (-platform) and a chosen platform plugin take care of
-    // themselves; only the default desktop platforms need a display.
-    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    // A chosen platform plugin takes care of itself; only the default desktop
+    // platforms need a display.
+    const QString platform =
+        commandLine.platform.isEmpty() ? qEnvironmentVariable("QT_QPA_PLATFORM") : commandLine.platform;
     const bool desktopPlatform = platform.isEmpty() || platform.startsWith("xcb") || platform.startsWith("wayland");
-    if (!desktopPlatform || !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (!desktopPlatform || commandLine.displayGiven || !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return {};
     return "numbering-rods: no display found: it needs a graphical session (DISPLAY or WAYLAND_DISPLAY is not set)";
 }

@@ -12,16 +12,20 @@ struct CommandLine {
     // Set when the program should end at once with this status, after the
     // text below has been printed.
     std::optional<int> exitStatus;
-    QString output;      // for standard output
-    QString errorOutput; // for standard error
+    QString output;            // for standard output
+    QString errorOutput;       // for standard error
+    QString platform;          // the toolkit's -platform, if given
+    bool displayGiven = false; // the toolkit's -display
 };
 
-// Reads the arguments (the program's name first). Sets the application's name
-// and version as a side effect.
+// Reads the arguments (the program's name first). The toolkit's own options
+// (-platform offscreen, -style fusion, -reverse) are let through for
+// QApplication to take. Sets the application's name and version as a side
+// effect.
 CommandLine readCommandLine(const QStringList& arguments);
 
 // One clear line when no window can be opened, or nothing when one can:
 // neither an X11 nor a Wayland display is named, and no platform is chosen.
-QString missingDisplayMessage();
+QString missingDisplayMessage(const CommandLine& commandLine);
 
 } // namespace rods

@@ -47,7 +47,7 @@ int main(int argc, char* argv[])
         std::fputs(qPrintable(commandLine.errorOutput), stderr);
         return *commandLine.exitStatus;
     }
-    if (const QString missing = rods::missingDisplayMessage(); !missing.isEmpty()) {
+    if (const QString missing = rods::missingDisplayMessage(commandLine); !missing.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(missing));
         return 1;
     }

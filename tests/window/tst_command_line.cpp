@@ -11,6 +11,8 @@ private Q_SLOTS:
     void answersWithoutDisplay();
     void sayNoDisplayInOneLine();
     void startsWhereThereIsADisplay();
+    void takesTheToolkitsOptions_data();
+    void takesTheToolkitsOptions();
 
 private:
     struct Outcome {
@@ -61,6 +63,10 @@ void TestCommandLine::answersWithoutDisplay_data()
                                     << "numbering-rods: Unknown option 'frobnicate'.";
     QTest::newRow("stray argument") << QStringList{"7"} << 2 << ""
                                     << "numbering-rods: unexpected argument '7'";
+    QTest::newRow("unknown one-dash option") << QStringList{"-frobnicate"} << 2 << ""
+                                             << "numbering-rods: Unknown option 'frobnicate'.";
+    QTest::newRow("a Qt option without its value") << QStringList{"-platform"} << 2 << ""
+                                                   << "numbering-rods: Missing value after '-platform'.";
 }
 
 void TestCommandLine::answersWithoutDisplay()
@@ -101,6 +107,33 @@ void TestCommandLine::startsWhereThereIsADisplay()
     process.start(RODS_PROGRAM, {});
     QVERIFY(process.waitForStarted());
     QVERIFY2(!process.waitForFinished(1500), "the program ended by itself");
+    process.terminate();
+    QVERIFY(process.waitForFinished(5000));
+}
+
+void TestCommandLine::takesTheToolkitsOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("platform"); // QT_QPA_PLATFORM, if any
+    QTest::newRow("-platform offscreen, no display") << QStringList{"-platform", "offscreen"} << "";
+    QTest::newRow("--platform offscreen") << QStringList{"--platform", "offscreen"} << "";
+    QTest::newRow("-style fusion -reverse") << QStringList{"-style", "fusion", "-reverse"} << "offscreen";
+    QTest::newRow("-qwindowgeometry, -qwindowtitle")
+        << QStringList{"-qwindowgeometry", "1007x627+0+0", "-qwindowtitle", "Rods"} << "offscreen";
+}
+
+void TestCommandLine::takesTheToolkitsOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, platform);
+    QProcessEnvironment environment = noDisplay();
+    if (!platform.isEmpty())
+        environment.insert("QT_QPA_PLATFORM", platform);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(RODS_PROGRAM, arguments);
+    QVERIFY(process.waitForStarted());
+    QVERIFY2(!process.waitForFinished(1500), qPrintable(process.readAllStandardError()));
     process.terminate();
     QVERIFY(process.waitForFinished(5000));
 }
