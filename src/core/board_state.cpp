@@ -23,4 +23,12 @@ void BoardState::placeRod(int digit)
     }
 }
 
+std::vector<int> BoardState::digits() const
+{
+    std::vector<int> digits;
+    for (int rod = 1; rod <= rodCount_; ++rod)
+        digits.push_back(digit(rod));
+    return digits;
+}
+
 } // namespace rods

@@ -3,6 +3,7 @@
 #include "core/rod_table.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace rods {
 
@@ -19,6 +20,8 @@ public:
     [[nodiscard]] bool isFull() const { return rodCount_ >= MaxRods; }
     // The digit of rod 1..RodCount().
     [[nodiscard]] int digit(int rod) const { return table_.at(rod, 1, Plane::Digit); }
+    // The rods' digits, left to right.
+    [[nodiscard]] std::vector<int> digits() const;
 
     // Appends the rod of a checked digit (a whole number 0 to 9) and fills its
     // nine rows: the digit, and the tens and units of digit times row.

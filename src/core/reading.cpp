@@ -75,8 +75,7 @@ Reading readRods(const BoardState& board, std::uint64_t multiplicand)
     if (board.RodCount() < 1 || multiplicand > LargestReadMultiplicand)
         throw std::invalid_argument("no reading for this board and multiplicand");
     Reading reading;
-    for (int rod = 1; rod <= board.RodCount(); ++rod)
-        reading.rods.push_back(board.digit(rod));
+    reading.rods = board.digits();
     reading.multiplicand = std::to_string(multiplicand);
 
     const std::string& digits = reading.multiplicand;
@@ -84,31 +83,41 @@ Reading readRods(const BoardState& board, std::uint64_t multiplicand)
         reading.rows.push_back(
             readRow(board, place, digits[digits.size() - 1 - static_cast<std::size_t>(place)] - '0'));
 
-    const std::vector<const RowReading*> added = reading.addedRows();
+    std::vector<std::string> added;
+    for (const RowReading* row : reading.addedRows())
+        added.push_back(row->shifted());
+    ColumnSum sum = addInColumns(added);
+    reading.columns = std::move(sum.columns);
+    reading.product = std::move(sum.sum);
+    return reading;
+}
+
+ColumnSum addInColumns(const std::vector<std::string>& numbers)
+{
     std::size_t width = 0;
-    for (const RowReading* row : added)
-        width = std::max(width, row->shifted().size());
-    std::string product; // least significant first
+    for (const std::string& number : numbers)
+        width = std::max(width, number.size());
+    ColumnSum result;
+    std::string sum; // least significant first
     int carry = 0;
     for (std::size_t c = 0; c < width || carry != 0; ++c) {
         Column column;
         column.carryIn = carry;
         column.sum = carry;
-        for (const RowReading* row : added) {
-            const std::string shifted = row->shifted();
-            if (c < shifted.size()) {
-                const int d = shifted[shifted.size() - 1 - c] - '0';
+        for (const std::string& number : numbers) {
+            if (c < number.size()) {
+                const int d = number[number.size() - 1 - c] - '0';
                 column.digits.push_back(d);
                 column.sum += d;
             }
         }
         carry = column.carryOut();
-        product += static_cast<char>('0' + column.digit());
-        reading.columns.push_back(column);
+        sum += static_cast<char>('0' + column.digit());
+        result.columns.push_back(column);
     }
-    std::reverse(product.begin(), product.end());
-    reading.product = withoutLeadingZeros(product);
-    return reading;
+    std::reverse(sum.begin(), sum.end());
+    result.sum = withoutLeadingZeros(sum);
+    return result;
 }
 
 } // namespace rods

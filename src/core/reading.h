@@ -71,6 +71,14 @@ struct Reading {
     [[nodiscard]] std::vector<const RowReading*> addedRows() const;
 };
 
+// Plain digit strings added column by column from the right, with carries:
+// the columns and the sum ("0" for no numbers).
+struct ColumnSum {
+    std::vector<Column> columns;
+    std::string sum;
+};
+[[nodiscard]] ColumnSum addInColumns(const std::vector<std::string>& numbers);
+
 // Reads the board's rods for a multiplicand of at most 15 digits, from the
 // board's table of multiples. The board must hold at least one rod.
 [[nodiscard]] Reading readRods(const BoardState& board, std::uint64_t multiplicand);

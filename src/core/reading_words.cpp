@@ -7,29 +7,6 @@
 namespace rods {
 namespace {
 
-std::string digitsOf(const std::vector<int>& rods)
-{
-    std::string text;
-    for (int digit : rods)
-        text += static_cast<char>('0' + digit);
-    return text;
-}
-
-// Exact sum of two plain digit strings.
-std::string addDecimal(const std::string& a, const std::string& b)
-{
-    std::string sum;
-    int carry = 0;
-    for (std::size_t i = 0; i < std::max(a.size(), b.size()) || carry != 0; ++i) {
-        const int x = i < a.size() ? a[a.size() - 1 - i] - '0' : 0;
-        const int y = i < b.size() ? b[b.size() - 1 - i] - '0' : 0;
-        carry += x + y;
-        sum.insert(sum.begin(), static_cast<char>('0' + carry % 10));
-        carry /= 10;
-    }
-    return sum.empty() ? "0" : sum;
-}
-
 std::string join(const std::vector<std::string>& parts, std::string_view separator)
 {
     std::string text;
@@ -38,13 +15,22 @@ std::string join(const std::vector<std::string>& parts, std::string_view separat
     return text;
 }
 
-std::string product(const Reading& reading) { return multiplierValue(reading.rods) + " " + std::string(Times) + " "; }
+// "307 × ", the start of every product the words name.
+std::string timesOf(const Reading& reading) { return multiplierValue(reading.rods) + " " + std::string(Times) + " "; }
 
 } // namespace
 
+std::string rodDigits(const std::vector<int>& rods)
+{
+    std::string text;
+    for (int digit : rods)
+        text += static_cast<char>('0' + digit);
+    return text;
+}
+
 std::string multiplierValue(const std::vector<int>& rods)
 {
-    const std::string digits = digitsOf(rods);
+    const std::string digits = rodDigits(rods);
     const std::size_t first = digits.find_first_not_of('0');
     return first == std::string::npos ? "0" : digits.substr(first);
 }
@@ -70,7 +56,7 @@ std::string rowInWords(const Reading& reading, std::size_t index)
     const std::string opening = "The " + std::string(placeName(row.place)) + " digit of " + reading.multiplicand
                                 + " is " + std::to_string(row.digit);
     if (row.digit == 0)
-        return opening + ": " + product(reading) + "0 = 0, so this row adds nothing.";
+        return opening + ": " + timesOf(reading) + "0 = 0, so this row adds nothing.";
 
     std::vector<std::string> diagonals;
     for (std::size_t j = 0; j < row.diagonals.size(); ++j) {
@@ -79,7 +65,7 @@ std::string rowInWords(const Reading& reading, std::size_t index)
             diagonals.push_back(sumInWords(diagonal.halves, diagonal.carryIn, diagonal.sum));
     }
     std::string text = opening + ": read row " + std::to_string(row.digit)
-                       + ". From the right: " + join(diagonals, "; ") + "; so " + product(reading)
+                       + ". From the right: " + join(diagonals, "; ") + "; so " + timesOf(reading)
                        + std::to_string(row.digit) + " = " + row.partial;
     if (row.place > 0 && row.partial != "0")
         text += ", and in the " + std::string(placeName(row.place)) + " place " + row.shifted();
@@ -88,7 +74,7 @@ std::string rowInWords(const Reading& reading, std::size_t index)
 
 std::string sumInWords(const Reading& reading, std::string_view listed)
 {
-    const std::string whole = product(reading) + reading.multiplicand + " = " + reading.product;
+    const std::string whole = timesOf(reading) + reading.multiplicand + " = " + reading.product;
     std::string text;
     const std::size_t added = reading.addedRows().size();
     if (added == 0) {
@@ -111,16 +97,12 @@ std::string sumInWords(const Reading& reading, std::string_view listed)
 
 std::vector<std::string> longMultiplication(const Reading& reading, std::size_t rowsShown)
 {
-    std::vector<std::string> lines{digitsOf(reading.rods), std::string(Times) + " " + reading.multiplicand};
+    std::vector<std::string> lines{rodDigits(reading.rods), std::string(Times) + " " + reading.multiplicand};
     std::vector<std::string> rows;
-    std::string total = "0";
-    for (std::size_t i = 0; i < std::min(rowsShown, reading.rows.size()); ++i) {
-        const RowReading& row = reading.rows[i];
-        if (row.digit == 0)
-            continue;
-        rows.push_back(row.shifted());
-        total = addDecimal(total, row.shifted());
-    }
+    for (std::size_t i = 0; i < std::min(rowsShown, reading.rows.size()); ++i)
+        if (reading.rows[i].digit != 0)
+            rows.push_back(reading.rows[i].shifted());
+    const std::string total = addInColumns(rows).sum;
     // The sign counts as one column: it is one character on the screen.
     auto width = [](const std::string& line) { return line.size() - (line.starts_with(Times) ? 1 : 0); };
     std::size_t widest = 0;

@@ -28,6 +28,9 @@ inline constexpr std::string_view Times = "\xc3\x97";
 // width, for a fixed-width font.
 [[nodiscard]] std::vector<std::string> longMultiplication(const Reading& reading, std::size_t rowsShown);
 
+// The rods' digits as they stand, left to right ("07").
+[[nodiscard]] std::string rodDigits(const std::vector<int>& rods);
+
 // The rods' digits as one number, without leading zeros ("7" for the rods 0
 // and 7).
 [[nodiscard]] std::string multiplierValue(const std::vector<int>& rods);

@@ -9,19 +9,10 @@
 namespace rods {
 namespace {
 
-std::string rodsAsTheyStand(const std::vector<int>& rods)
-{
-    if (rods.empty())
-        return "0";
-    std::string text;
-    for (int digit : rods)
-        text += static_cast<char>('0' + digit);
-    return text;
-}
-
 std::string factors(const ProductRecord& record)
 {
-    return rodsAsTheyStand(record.rods) + " " + std::string(Times) + " " + numberToText(record.multiplicand);
+    return (record.rods.empty() ? "0" : rodDigits(record.rods)) + " " + std::string(Times) + " "
+           + numberToText(record.multiplicand);
 }
 
 } // namespace

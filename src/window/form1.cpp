@@ -19,6 +19,20 @@
 #include <QStyle>
 
 namespace rods {
+namespace {
+
+// The box's tooltip follows its text, typed or set: the whole text when the
+// box is too narrow for it, none when it fits.
+void showWholeTextInTooltip(QLineEdit* box)
+{
+    QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
+        const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+        const int room = box->contentsRect().width() - 2 * frame - 4; // less the line edit's own margins
+        box->setToolTip(box->fontMetrics().horizontalAdvance(text) > room ? text : QString());
+    });
+}
+
+} // namespace
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent)
@@ -35,14 +49,7 @@ Form1::Form1(QWidget* parent)
     connect(controls_.command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(controls_.command5, &QPushButton::clicked, this, &Form1::Command5_Click);
     connect(products_, &ProductList::workingRequested, this, &Form1::showWorking);
-    // The message box's tooltip follows its text, typed or set: the whole
-    // text when the box is too narrow for it, none when it fits.
-    TextBox* message = controls_.text2;
-    connect(message, &QLineEdit::textChanged, message, [message](const QString& text) {
-        const int frame = message->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, message);
-        const int room = message->contentsRect().width() - 2 * frame - 4; // less the line edit's own margins
-        message->setToolTip(message->fontMetrics().horizontalAdvance(text) > room ? text : QString());
-    });
+    showWholeTextInTooltip(controls_.text2);
     nameControls(controls_);
     Form_Load();
 }
@@ -101,12 +108,7 @@ void Form1::Command4_Click()
         }
         return;
     }
-    ProductRecord record;
-    for (int rod = 1; rod <= board_.RodCount(); ++rod)
-        record.rods.push_back(board_.digit(rod));
-    record.multiplicand = outcome.multiplicand;
-    record.listed = outcome.text;
-    products_->add(record);
+    products_->add({board_.digits(), outcome.multiplicand, outcome.text});
     // The list shows one line; keep the newest product in view.
     controls_.list1->scrollToBottom();
 }

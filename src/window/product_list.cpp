@@ -1,6 +1,5 @@
 #include "window/product_list.h"
 
-#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QListWidget>
@@ -11,8 +10,7 @@ namespace rods {
 namespace {
 
 // Where an item keeps its record.
-constexpr int RodsRole = Qt::UserRole;
-constexpr int MultiplicandRole = Qt::UserRole + 1;
+constexpr int RecordRole = Qt::UserRole;
 
 } // namespace
 
@@ -31,11 +29,7 @@ ProductList::ProductList(QListWidget* list)
 void ProductList::add(const ProductRecord& record)
 {
     auto* item = new QListWidgetItem(QString::fromStdString(record.listed));
-    QString rods;
-    for (int digit : record.rods)
-        rods += QChar('0' + digit);
-    item->setData(RodsRole, rods);
-    item->setData(MultiplicandRole, record.multiplicand);
+    item->setData(RecordRole, QVariant::fromValue(record));
     const QString sentence = QString::fromStdString(productSentence(record));
     item->setToolTip(sentence);
     item->setData(Qt::AccessibleDescriptionRole, sentence);
@@ -44,14 +38,9 @@ void ProductList::add(const ProductRecord& record)
 
 std::optional<ProductRecord> ProductList::recordOf(const QListWidgetItem* item)
 {
-    if (item == nullptr || !item->data(MultiplicandRole).isValid())
+    if (item == nullptr || !item->data(RecordRole).canConvert<ProductRecord>())
         return std::nullopt;
-    ProductRecord record;
-    for (QChar digit : item->data(RodsRole).toString())
-        record.rods.push_back(digit.digitValue());
-    record.multiplicand = item->data(MultiplicandRole).toDouble();
-    record.listed = item->text().toStdString();
-    return record;
+    return item->data(RecordRole).value<ProductRecord>();
 }
 
 void ProductList::showMenu(const QPoint& position)

@@ -2,6 +2,7 @@
 
 #include "core/working.h"
 
+#include <QMetaType>
 #include <QObject>
 
 #include <optional>
@@ -10,6 +11,9 @@ class QListWidget;
 class QListWidgetItem;
 class QMenu;
 class QPoint;
+
+// An item keeps the record of its product.
+Q_DECLARE_METATYPE(rods::ProductRecord)
 
 namespace rods {
 

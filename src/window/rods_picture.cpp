@@ -20,8 +20,6 @@ constexpr int LeftRoom = 400;
 constexpr double TwipsPerPoint = 20.0;
 constexpr int DigitPoints = 14;
 
-QString captionOf(const std::string& text) { return QString::fromStdString(text); }
-
 } // namespace
 
 RodsPicture::RodsPicture(QWidget* parent)
@@ -44,7 +42,6 @@ void RodsPicture::setRods(const std::vector<int>& rods)
     sketch_ = rods.empty() ? BoardSketch() : sketchRods(board);
     cache_ = QPixmap();
     row_.reset();
-    marked_.reset();
     describe();
     update();
 }
@@ -56,21 +53,7 @@ void RodsPicture::setRow(const RowReading* row)
         row_ = *row;
     else
         row_.reset();
-    marked_.reset();
     describe();
-    updateRow();
-}
-
-void RodsPicture::setDigitsShown(bool shown)
-{
-    digitsShown_ = shown;
-    describe();
-    updateRow();
-}
-
-void RodsPicture::markDiagonal(std::optional<int> fromRight)
-{
-    marked_ = fromRight;
     updateRow();
 }
 
@@ -160,24 +143,18 @@ void RodsPicture::paintEvent(QPaintEvent*)
     font.setPixelSize(std::max(1, static_cast<int>(DigitPoints * TwipsPerPoint * s)));
     painter.setFont(font);
     const double half = RowHeight * 0.45;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colours.color(QPalette::Highlight));
     for (std::size_t j = 0; j < row_->diagonals.size(); ++j) {
-        const int fromRight = static_cast<int>(j);
-        if (!row_->writes(j) && marked_ != fromRight)
+        if (!row_->writes(j))
             continue;
-        const QPointF middle = diagonalDigitPlace(fromRight);
-        const QRectF box(toWidget(middle.x() - half, middle.y() - half),
-                         toWidget(middle.x() + half, middle.y() + half));
-        const bool marked = marked_ == fromRight;
-        painter.setPen(QPen(colours.color(marked ? QPalette::Text : QPalette::Highlight), std::max(1.0, 2 * s * 15)));
-        painter.setBrush(digitsShown_ ? colours.color(QPalette::Highlight) : colours.color(QPalette::Base));
-        painter.drawEllipse(box);
-        if (digitsShown_) {
-            painter.setPen(colours.color(QPalette::HighlightedText));
-            painter.drawText(box, Qt::AlignCenter, QString::number(row_->diagonals[j].digit()));
-        } else if (marked) {
-            painter.setPen(colours.color(QPalette::Text));
-            painter.drawText(box, Qt::AlignCenter, "?");
-        }
+        const QPointF middle = diagonalDigitPlace(static_cast<int>(j));
+        const QRectF disc(toWidget(middle.x() - half, middle.y() - half),
+                          toWidget(middle.x() + half, middle.y() + half));
+        painter.drawEllipse(disc);
+        painter.setPen(colours.color(QPalette::HighlightedText));
+        painter.drawText(disc, Qt::AlignCenter, QString::number(row_->diagonals[j].digit()));
+        painter.setPen(Qt::NoPen);
     }
 }
 
@@ -205,7 +182,7 @@ void RodsPicture::drawRods(QPainter& painter, QPalette::ColorRole digits, std::o
         if (font != painter.font())
             painter.setFont(font);
         painter.drawText(QRectF(toWidget(label->left, label->top), QSizeF(width(), height())),
-                         Qt::AlignLeft | Qt::AlignTop, captionOf(label->caption));
+                         Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(label->caption));
     }
 }
 
@@ -236,14 +213,11 @@ void RodsPicture::describe()
     for (const Cell& cell : row_->cells)
         cells << QString("%1 and %2").arg(cell.tens).arg(cell.units);
     text += QString(" Row %1 is highlighted; its cells, tens and units: %2.").arg(row_->digit).arg(cells.join(", "));
-    if (digitsShown_) {
-        QStringList digits;
-        for (std::size_t j = 0; j < row_->diagonals.size(); ++j)
-            if (row_->writes(j))
-                digits << QString::number(row_->diagonals[j].digit());
-        text += " Its diagonals give, from the right: " + digits.join(", ") + ".";
-    }
-    setAccessibleDescription(text);
+    QStringList digits;
+    for (std::size_t j = 0; j < row_->diagonals.size(); ++j)
+        if (row_->writes(j))
+            digits << QString::number(row_->diagonals[j].digit());
+    setAccessibleDescription(text + " Its diagonals give, from the right: " + digits.join(", ") + ".");
 }
 
 } // namespace rods

@@ -26,15 +26,9 @@ public:
     void setRods(const std::vector<int>& rods);
     // The row to highlight and its reading, or none.
     void setRow(const RowReading* row);
-    // Whether the diagonals' digits show; a learner working the row hides them.
-    void setDigitsShown(bool shown);
-    // Marks one diagonal, counted from the right (0 is the rightmost).
-    void markDiagonal(std::optional<int> fromRight);
 
     // Where a point in board twips lands in the widget, at its current size.
     [[nodiscard]] QPointF toWidget(double xTwips, double yTwips) const;
-    // The middle of the digit under diagonal j from the right, in board twips.
-    [[nodiscard]] QPointF diagonalDigitPlace(int fromRight) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -45,6 +39,8 @@ private:
     // The lines, and the digits in the given colour: all of them, or only
     // those of the row whose top is given.
     void drawRods(QPainter& painter, QPalette::ColorRole digits, std::optional<int> onlyRowTop) const;
+    // The middle of the digit under diagonal j from the right, in board twips.
+    [[nodiscard]] QPointF diagonalDigitPlace(int fromRight) const;
     void describe();
     void updateRow();
     [[nodiscard]] QRectF extent() const;
@@ -53,8 +49,6 @@ private:
     std::vector<int> rods_;
     BoardSketch sketch_;
     std::optional<RowReading> row_;
-    bool digitsShown_ = true;
-    std::optional<int> marked_;
     QPixmap cache_; // the rods and their digits, unlit
 };
 
