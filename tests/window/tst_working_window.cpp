@@ -50,6 +50,41 @@ QColor colourAt(RodsPicture* picture, const QImage& image, double x, double y)
     return image.pixelColor(at.toPoint());
 }
 
+bool near(const QColor& a, const QColor& b)
+{
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) < 60;
+}
+
+// Found from the pixels alone: the rods' frame (the box of every pixel in the
+// text colour) and the lit band above the rods' bottom (the box of every
+// highlight pixel there), and how many lit cells stand side by side.
+struct LitRow {
+    QRect rods;
+    QRect band;
+    int cells = 0;
+};
+
+LitRow findLitRow(const QImage& image, const QColor& text, const QColor& highlight)
+{
+    LitRow found;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (near(image.pixelColor(x, y), text))
+                found.rods |= QRect(x, y, 1, 1);
+    std::vector<bool> litColumn(std::size_t(image.width()), false);
+    for (int y = found.rods.top(); y <= found.rods.bottom(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == highlight) {
+                found.band |= QRect(x, y, 1, 1);
+                litColumn[std::size_t(x)] = true;
+            }
+    // Cells are told apart by the unlit gaps between the rods.
+    for (std::size_t x = 0; x < litColumn.size(); ++x)
+        if (litColumn[x] && (x == 0 || !litColumn[x - 1]))
+            ++found.cells;
+    return found;
+}
+
 } // namespace
 
 class TestWorkingWindow : public QObject {
@@ -278,6 +313,17 @@ void TestWorkingWindow::pictureHighlightsTheRow()
                     qPrintable(QString("step %1, slot %2, row %3: %4").arg(step).arg(slot).arg(r).arg(seen.name())));
             }
         }
+        // The same from the pixels alone: four lit cells (three rods and the
+        // index rod) filling the tenth of the rods' height that row r takes,
+        // below the header cell and r - 1 rows.
+        const LitRow lit = findLitRow(image, picture->palette().color(QPalette::Text), highlight);
+        QCOMPARE(lit.cells, 4);
+        const double height = lit.rods.height();
+        QVERIFY2(
+            std::abs((lit.band.top() - lit.rods.top()) / height - row / 10.0) < 0.01,
+            qPrintable(
+                QString("band from %1, rods %2 to %3").arg(lit.band.top()).arg(lit.rods.top()).arg(lit.rods.bottom())));
+        QVERIFY2(std::abs(lit.band.height() / height - 0.1) < 0.01, qPrintable(QString::number(lit.band.height())));
         // The diagonal of the first rod's lit cell crosses its middle in the
         // text colour, not the highlight.
         const double top = BoardTop + RowHeight * row;
