@@ -18,6 +18,13 @@ std::string join(const std::vector<std::string>& parts, std::string_view separat
 // "307 × ", the start of every product the words name.
 std::string timesOf(const Reading& reading) { return multiplierValue(reading.rods) + " " + std::string(Times) + " "; }
 
+// "The units digit of 12 is 2".
+std::string rowOpening(const Reading& reading, const RowReading& row)
+{
+    return "The " + std::string(placeName(row.place)) + " digit of " + reading.multiplicand + " is "
+           + std::to_string(row.digit);
+}
+
 } // namespace
 
 std::string rodDigits(const std::vector<int>& rods)
@@ -53,8 +60,7 @@ std::string sumInWords(const std::vector<int>& parts, int carryIn, int sum)
 std::string rowInWords(const Reading& reading, std::size_t index)
 {
     const RowReading& row = reading.rows.at(index);
-    const std::string opening = "The " + std::string(placeName(row.place)) + " digit of " + reading.multiplicand
-                                + " is " + std::to_string(row.digit);
+    const std::string opening = rowOpening(reading, row);
     if (row.digit == 0)
         return opening + ": " + timesOf(reading) + "0 = 0, so this row adds nothing.";
 
@@ -95,14 +101,38 @@ std::string sumInWords(const Reading& reading, std::string_view listed)
     return text + ". The list shows this product as " + std::string(listed) + ", rounded to 15 significant digits.";
 }
 
-std::vector<std::string> longMultiplication(const Reading& reading, std::size_t rowsShown)
+std::string rowTask(const Reading& reading, std::size_t index)
+{
+    const RowReading& row = reading.rows.at(index);
+    const std::string product = timesOf(reading) + std::to_string(row.digit);
+    if (row.digit == 0)
+        return rowOpening(reading, row) + ". What is " + product + "? Type it, then press Check.";
+    return rowOpening(reading, row) + ": read row " + std::to_string(row.digit)
+           + ". Add along each diagonal from the right, carry where a diagonal makes 10 or more, and type " + product
+           + ".";
+}
+
+std::string sumTask(const Reading& reading)
+{
+    const std::string whole = timesOf(reading) + reading.multiplicand;
+    const std::size_t added = reading.addedRows().size();
+    if (added == 0)
+        return "Every row is 0. Type the product " + whole + ".";
+    if (added == 1)
+        return "Only one row is not 0, so it is the product. Type " + whole + ".";
+    return "Add the rows column by column from the right, carry where a column makes 10 or more, and type the "
+           "product "
+           + whole + ".";
+}
+
+std::vector<std::string> longMultiplication(const Reading& reading, std::size_t rowsShown, Total shownTotal)
 {
     std::vector<std::string> lines{rodDigits(reading.rods), std::string(Times) + " " + reading.multiplicand};
     std::vector<std::string> rows;
     for (std::size_t i = 0; i < std::min(rowsShown, reading.rows.size()); ++i)
         if (reading.rows[i].digit != 0)
             rows.push_back(reading.rows[i].shifted());
-    const std::string total = addInColumns(rows).sum;
+    const std::string total = shownTotal == Total::Shown ? addInColumns(rows).sum : std::string();
     // The sign counts as one column: it is one character on the screen.
     auto width = [](const std::string& line) { return line.size() - (line.starts_with(Times) ? 1 : 0); };
     std::size_t widest = 0;
@@ -116,8 +146,10 @@ std::vector<std::string> longMultiplication(const Reading& reading, std::size_t 
     lines.push_back(rule);
     if (!rows.empty()) {
         lines.insert(lines.end(), rows.begin(), rows.end());
-        lines.push_back(rule);
-        lines.push_back(total);
+        if (!total.empty()) {
+            lines.push_back(rule);
+            lines.push_back(total);
+        }
     }
     for (std::string& line : lines)
         line.insert(0, widest - width(line), ' ');

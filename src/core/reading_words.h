@@ -23,10 +23,21 @@ inline constexpr std::string_view Times = "\xc3\x97";
 // with the product the list shows.
 [[nodiscard]] std::string sumInWords(const Reading& reading, std::string_view listed);
 
+// The step that reads row `index`, as a task for a learner: the row to read
+// and what to type, without the answer.
+[[nodiscard]] std::string rowTask(const Reading& reading, std::size_t index);
+
+// The last step as a task for a learner, without the answer.
+[[nodiscard]] std::string sumTask(const Reading& reading);
+
+// Whether the long multiplication shows the running total under its rows.
+enum class Total { Shown, Hidden };
+
 // The long multiplication with the first `rowsShown` rows revealed (zero rows
 // are left out), then the running total; every line right-aligned to one
 // width, for a fixed-width font.
-[[nodiscard]] std::vector<std::string> longMultiplication(const Reading& reading, std::size_t rowsShown);
+[[nodiscard]] std::vector<std::string> longMultiplication(const Reading& reading, std::size_t rowsShown,
+                                                          Total total = Total::Shown);
 
 // The rods' digits as they stand, left to right ("07").
 [[nodiscard]] std::string rodDigits(const std::vector<int>& rods);
