@@ -1,12 +1,16 @@
 // Works a problem in the real window and saves a picture of it, and with a
-// fourth argument a picture of the product's working at its second step:
+// fourth argument a picture of the product's working at its second step, with
+// a fifth one the first step worked by a learner after a slip:
 //   numbering-rods-screenshot out.png [digits] [multiplicand] [working.png]
+//                             [yourself.png [slip]]
 #include "window/board_surface.h"
 #include "window/form1.h"
 #include "window/text_box.h"
 #include "window/working_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -51,5 +55,17 @@ int main(int argc, char* argv[])
     if (working == nullptr || !QTest::qWaitForWindowExposed(working))
         return 1;
     working->goToStep(1);
-    return working->grab().save(args.at(4)) ? 0 : 1;
+    if (!working->grab().save(args.at(4)))
+        return 1;
+    if (args.size() < 6)
+        return 0;
+    auto* mode = working->findChild<QCheckBox*>("WorkItYourself");
+    auto* answer = working->findChild<QLineEdit*>("Answer");
+    if (mode == nullptr || answer == nullptr)
+        return 1;
+    mode->setChecked(true);
+    QTest::keyClicks(answer, args.value(6, "624"));
+    QTest::keyClick(answer, Qt::Key_Return);
+    QTest::qWait(50); // the layout settles around the answer panel
+    return working->grab().save(args.at(5)) ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "window/rods_picture.h"
 
 #include "board/geometry.h"
+#include "core/answer_hints.h"
 #include "core/board_state.h"
 
 #include <QEvent>
@@ -46,15 +47,53 @@ void RodsPicture::setRods(const std::vector<int>& rods)
     update();
 }
 
-void RodsPicture::setRow(const RowReading* row)
+void RodsPicture::setRow(const RowReading* row, Digits diagonalDigits)
 {
     updateRow(); // where the old row was lit
     if (row != nullptr && row->digit != 0)
         row_ = *row;
     else
         row_.reset();
+    digits_ = diagonalDigits;
+    marked_.reset();
     describe();
     updateRow();
+}
+
+void RodsPicture::setMarkedDiagonal(std::optional<std::size_t> fromRight)
+{
+    if (!row_ || (fromRight && *fromRight >= row_->diagonals.size()))
+        fromRight.reset();
+    if (fromRight == marked_)
+        return;
+    marked_ = fromRight;
+    describe();
+    updateRow();
+}
+
+QPainterPath RodsPicture::diagonalHalves(std::size_t fromRight) const
+{
+    // Each cell's diagonal runs from its bottom-left to its top-right corner:
+    // the units half lies below it, the tens half above. Diagonal j joins the
+    // units of rod n - j and the tens of rod n - j + 1 (rods 1 to n).
+    const int rodCount = static_cast<int>(rods_.size());
+    const int left = rodCount - static_cast<int>(fromRight);
+    const double top = BoardTop + RowHeight * row_->digit;
+    const double bottom = top + RowHeight;
+    QPainterPath halves;
+    if (left >= 1) {
+        const RodFrame frame = rodFrame(left - 1);
+        halves.addPolygon(
+            QPolygonF{toWidget(frame.left, bottom), toWidget(frame.right, top), toWidget(frame.right, bottom)});
+        halves.closeSubpath();
+    }
+    if (left + 1 <= rodCount) {
+        const RodFrame frame = rodFrame(left);
+        halves.addPolygon(
+            QPolygonF{toWidget(frame.left, top), toWidget(frame.right, top), toWidget(frame.left, bottom)});
+        halves.closeSubpath();
+    }
+    return halves;
 }
 
 void RodsPicture::updateRow()
@@ -136,6 +175,23 @@ void RodsPicture::paintEvent(QPaintEvent*)
     drawRods(painter, QPalette::HighlightedText, rowTop);
     painter.setClipping(false);
 
+    if (marked_) {
+        // The marked diagonal's halves stand out of the light, in the
+        // picture's own colours, with their digits.
+        const QPainterPath halves = diagonalHalves(*marked_);
+        painter.fillPath(halves, palette().color(QPalette::Base));
+        painter.setClipPath(halves);
+        drawRods(painter, QPalette::Text, rowTop);
+        painter.setClipping(false);
+        painter.setPen(QPen(palette().color(QPalette::Text), std::max(2.0, scale() * TwipsPerPixel * 3)));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(halves);
+    }
+    drawDiagonalDigits(painter);
+}
+
+void RodsPicture::drawDiagonalDigits(QPainter& painter) const
+{
     const double s = scale();
     const QPalette& colours = palette();
     QFont font = this->font();
@@ -143,18 +199,30 @@ void RodsPicture::paintEvent(QPaintEvent*)
     font.setPixelSize(std::max(1, static_cast<int>(DigitPoints * TwipsPerPoint * s)));
     painter.setFont(font);
     const double half = RowHeight * 0.45;
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colours.color(QPalette::Highlight));
+    const QPen ring(colours.color(QPalette::Highlight), std::max(1.0, s * TwipsPerPixel * 2));
     for (std::size_t j = 0; j < row_->diagonals.size(); ++j) {
         if (!row_->writes(j))
             continue;
         const QPointF middle = diagonalDigitPlace(static_cast<int>(j));
         const QRectF disc(toWidget(middle.x() - half, middle.y() - half),
                           toWidget(middle.x() + half, middle.y() + half));
+        if (digits_ == Digits::Hidden) {
+            // An empty ring for each digit to be worked out; "?" at the
+            // marked one.
+            painter.setPen(ring);
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(disc);
+            if (marked_ == j) {
+                painter.setPen(colours.color(QPalette::Text));
+                painter.drawText(disc, Qt::AlignCenter, "?");
+            }
+            continue;
+        }
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colours.color(QPalette::Highlight));
         painter.drawEllipse(disc);
         painter.setPen(colours.color(QPalette::HighlightedText));
         painter.drawText(disc, Qt::AlignCenter, QString::number(row_->diagonals[j].digit()));
-        painter.setPen(Qt::NoPen);
     }
 }
 
@@ -213,6 +281,12 @@ void RodsPicture::describe()
     for (const Cell& cell : row_->cells)
         cells << QString("%1 and %2").arg(cell.tens).arg(cell.units);
     text += QString(" Row %1 is highlighted; its cells, tens and units: %2.").arg(row_->digit).arg(cells.join(", "));
+    if (marked_)
+        text += QString(" %1 is marked.").arg(QString::fromStdString(placeInWords(PlaceKind::Diagonal, *marked_)));
+    if (digits_ == Digits::Hidden) {
+        setAccessibleDescription(text + " The digits its diagonals give are yours to work out.");
+        return;
+    }
     QStringList digits;
     for (std::size_t j = 0; j < row_->diagonals.size(); ++j)
         if (row_->writes(j))

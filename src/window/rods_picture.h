@@ -3,6 +3,7 @@
 #include "board/board_sketch.h"
 #include "core/reading.h"
 
+#include <QPainterPath>
 #include <QPixmap>
 #include <QWidget>
 
@@ -15,7 +16,9 @@ namespace rods {
 // The rods of a product and the index rod, drawn as on the board and scaled
 // to fit. The row being read is highlighted across every rod and the index
 // rod, and under the rods stands the digit each of its diagonals gives, each
-// under the gap its diagonal ends in. Colours come from the palette.
+// under the gap its diagonal ends in. Those digits may be hidden while a
+// learner works them out, and one diagonal of the row may be marked: its two
+// halves cut out of the light. Colours come from the palette.
 class RodsPicture : public QWidget {
     Q_OBJECT
 
@@ -24,8 +27,11 @@ public:
 
     // The rods to draw; no rods draws nothing.
     void setRods(const std::vector<int>& rods);
+    enum class Digits { Shown, Hidden };
     // The row to highlight and its reading, or none.
-    void setRow(const RowReading* row);
+    void setRow(const RowReading* row, Digits diagonalDigits = Digits::Shown);
+    // The diagonal of the row to mark, from the right, or none.
+    void setMarkedDiagonal(std::optional<std::size_t> fromRight);
 
     // Where a point in board twips lands in the widget, at its current size.
     [[nodiscard]] QPointF toWidget(double xTwips, double yTwips) const;
@@ -41,6 +47,9 @@ private:
     void drawRods(QPainter& painter, QPalette::ColorRole digits, std::optional<int> onlyRowTop) const;
     // The middle of the digit under diagonal j from the right, in board twips.
     [[nodiscard]] QPointF diagonalDigitPlace(int fromRight) const;
+    // The two halves that meet on diagonal j of the lit row, in the widget.
+    [[nodiscard]] QPainterPath diagonalHalves(std::size_t fromRight) const;
+    void drawDiagonalDigits(QPainter& painter) const;
     void describe();
     void updateRow();
     [[nodiscard]] QRectF extent() const;
@@ -49,6 +58,8 @@ private:
     std::vector<int> rods_;
     BoardSketch sketch_;
     std::optional<RowReading> row_;
+    Digits digits_ = Digits::Shown;
+    std::optional<std::size_t> marked_;
     QPixmap cache_; // the rods and their digits, unlit
 };
 

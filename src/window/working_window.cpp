@@ -1,8 +1,10 @@
 #include "window/working_window.h"
 
 #include "core/reading_words.h"
+#include "window/answer_panel.h"
 #include "window/rods_picture.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -45,6 +47,9 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     , longMultiplication_(textLabel("LongMultiplication", this))
     , previous_(new QPushButton("Previous", this))
     , next_(new QPushButton("Next", this))
+    , workYourself_(new QCheckBox("Work it yourself", this))
+    , tally_(textLabel("Tally", this))
+    , answers_(new AnswerPanel(this))
 {
     setObjectName("WorkingWindow");
     // The program ends with its main window, whether or not this one is open.
@@ -78,18 +83,44 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     previous_->setAccessibleDescription("Shows the step before this one.");
     next_->setObjectName("Next");
     next_->setAccessibleDescription("Shows the next step.");
+    // Enter on Next goes on, so that a learner can work with the keys alone.
+    next_->setAutoDefault(true);
+    workYourself_->setObjectName("WorkItYourself");
+    workYourself_->setAccessibleDescription(
+        "You answer each step yourself, and get a hint where an answer goes wrong.");
+    tally_->setWordWrap(false);
+    tally_->setAccessibleName("Tally");
 
     auto* top = new QHBoxLayout;
     top->addWidget(picture_, 1);
     top->addWidget(longMultiplication_);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(workYourself_);
+    buttons->addSpacing(12);
     buttons->addWidget(counter_, 1);
+    buttons->addWidget(tally_);
     buttons->addWidget(previous_);
     buttons->addWidget(next_);
     auto* column = new QVBoxLayout(this);
     column->addLayout(top, 1);
     column->addWidget(explanation_);
+    column->addWidget(answers_);
     column->addLayout(buttons);
+    setTabOrder(answers_, previous_);
+    setTabOrder(previous_, next_);
+    setTabOrder(next_, workYourself_);
+
+    connect(workYourself_, &QCheckBox::toggled, this, [this](bool on) {
+        if (on) {
+            startPractice();
+            step_ = 0;
+        }
+        showStep();
+        if (on)
+            answers_->focusAnswer();
+    });
+    connect(answers_, &AnswerPanel::checkRequested, this, &WorkingWindow::checkAnswer);
+    connect(answers_, &AnswerPanel::showAnswerRequested, this, &WorkingWindow::revealAnswer);
 
     connect(previous_, &QPushButton::clicked, this, [this] { goToStep(step_ - 1); });
     connect(next_, &QPushButton::clicked, this, [this] { goToStep(step_ + 1); });
@@ -117,7 +148,18 @@ void WorkingWindow::showProduct(const ProductRecord& record)
                                                   : QString());
     longMultiplication_->setMinimumSize(longMultiplication_->sizeHint());
     step_ = 0;
+    startPractice();
     showStep();
+}
+
+bool WorkingWindow::practising() const { return workYourself_->isChecked() && working_.reading.has_value(); }
+
+void WorkingWindow::startPractice()
+{
+    practice_ = working_.reading ? Practice(*working_.reading) : Practice();
+    typed_.assign(practice_.steps(), QString());
+    verdicts_.assign(practice_.steps(), QString());
+    marked_.reset();
 }
 
 int WorkingWindow::stepCount() const
@@ -127,7 +169,8 @@ int WorkingWindow::stepCount() const
 
 void WorkingWindow::goToStep(int step)
 {
-    if (stepCount() == 0 || step < 0 || step >= stepCount() || step == step_)
+    const int last = practising() ? static_cast<int>(practice_.reachable()) : stepCount() - 1;
+    if (stepCount() == 0 || step < 0 || step > last || step == step_)
         return;
     step_ = step;
     showStep();
@@ -143,9 +186,13 @@ QString WorkingWindow::stepText(int step) const
 void WorkingWindow::showStep()
 {
     const bool reading = working_.reading.has_value();
+    const bool practice = practising();
     counter_->setVisible(reading);
     previous_->setVisible(reading);
     next_->setVisible(reading);
+    workYourself_->setVisible(reading);
+    answers_->setVisible(practice);
+    tally_->setVisible(practice);
     if (!reading) {
         explanation_->setPlainText(fromUtf8(productSentence(record_) + "\n" + working_.whyNot));
         longMultiplication_->clear();
@@ -154,20 +201,105 @@ void WorkingWindow::showStep()
     }
     const auto index = static_cast<std::size_t>(step_);
     const std::vector<RowReading>& rows = working_.reading->rows;
-    picture_->setRow(index < rows.size() ? &rows[index] : nullptr);
+    // An open step keeps its answer hidden: the diagonals' digits, its row in
+    // the long multiplication and the total.
+    const bool open = practice && practice_.state(index) == Practice::State::Open;
+    picture_->setRow(index < rows.size() ? &rows[index] : nullptr,
+                     open ? RodsPicture::Digits::Hidden : RodsPicture::Digits::Shown);
+    picture_->setMarkedDiagonal(open ? marked_ : std::nullopt);
     counter_->setText(QString("Step %1 of %2").arg(step_ + 1).arg(stepCount()));
-    explanation_->setPlainText(stepText(step_));
-    longMultiplication_->setText(joinLines(longMultiplication(*working_.reading, index + 1)));
+    explanation_->setPlainText(open ? fromUtf8(practice_.question(index).task) : stepText(step_));
+    const Total total = !practice || practice_.finished() ? Total::Shown : Total::Hidden;
+    longMultiplication_->setText(joinLines(longMultiplication(*working_.reading, open ? index : index + 1, total)));
+    if (practice) {
+        showAnswerPanel(index, open);
+        tally_->setText(fromUtf8(practice_.tally()));
+    }
     previous_->setEnabled(step_ > 0);
-    next_->setEnabled(step_ + 1 < stepCount());
+    next_->setEnabled(step_ < (practice ? static_cast<int>(practice_.reachable()) : stepCount() - 1));
+}
+
+void WorkingWindow::showAnswerPanel(std::size_t step, bool open)
+{
+    const StepQuestion& question = practice_.question(step);
+    const QString whole = fromUtf8(question.whole);
+    QString name = QString("Answer for step %1 of %2: %3").arg(step + 1).arg(stepCount()).arg(whole);
+    if (question.kind == PlaceKind::Column)
+        name += ", the sum of the rows";
+    if (open)
+        answers_->ask(whole + " =", name, typed_[step]);
+    else
+        answers_->showAnswered(whole + " =", name, typed_[step]);
+    answers_->setHint(verdicts_[step]);
+}
+
+void WorkingWindow::checkAnswer(const QString& typed)
+{
+    if (!practising())
+        return;
+    const auto step = static_cast<std::size_t>(step_);
+    const Practice::Attempt attempt = practice_.answer(step, typed.toStdString());
+    switch (attempt.outcome) {
+    case Practice::Attempt::Outcome::Refused:
+        // Counts as nothing: the step's hint comes back with the next try.
+        answers_->setHint(fromUtf8(attempt.message));
+        answers_->announceHint();
+        return;
+    case Practice::Attempt::Outcome::Wrong:
+        typed_[step] = typed;
+        verdicts_[step] = fromUtf8(attempt.message);
+        marked_ = step < working_.reading->rows.size() ? attempt.markedPlace : std::nullopt;
+        showStep();
+        answers_->announceHint();
+        return;
+    case Practice::Attempt::Outcome::Right:
+        typed_[step] = typed.simplified();
+        settleStep("Right!");
+        return;
+    }
+}
+
+void WorkingWindow::revealAnswer()
+{
+    if (!practising())
+        return;
+    const auto step = static_cast<std::size_t>(step_);
+    practice_.reveal(step);
+    typed_[step] = fromUtf8(practice_.question(step).answer);
+    settleStep(QString("The answer is %1.").arg(typed_[step]));
+}
+
+void WorkingWindow::settleStep(const QString& verdict)
+{
+    const auto step = static_cast<std::size_t>(step_);
+    verdicts_[step] =
+        verdict + " "
+        + (practice_.finished() ? fromUtf8(practice_.summary()) : QString("Press Next for step %1.").arg(step_ + 2));
+    marked_.reset();
+    showStep();
+    answers_->announceHint();
+    if (next_->isEnabled())
+        next_->setFocus(Qt::OtherFocusReason);
+}
+
+int WorkingWindow::stepsRevealed() const
+{
+    if (!practising())
+        return stepCount();
+    int answered = 0;
+    while (answered < stepCount() && practice_.state(static_cast<std::size_t>(answered)) != Practice::State::Open)
+        ++answered;
+    return answered;
 }
 
 QString WorkingWindow::workingText() const
 {
     if (!working_.reading)
         return fromUtf8(productSentence(record_) + "\n" + working_.whyNot + "\n");
-    QString text = joinLines(longMultiplication(*working_.reading, working_.reading->rows.size())) + "\n\n";
-    for (int step = 0; step < stepCount(); ++step)
+    const int revealed = stepsRevealed();
+    const Total total = revealed == stepCount() ? Total::Shown : Total::Hidden;
+    QString text = joinLines(longMultiplication(*working_.reading, static_cast<std::size_t>(revealed), total)) + "\n\n";
+    for (int step = 0; step < revealed; ++step)
         text += QString("Step %1 of %2: %3\n").arg(step + 1).arg(stepCount()).arg(stepText(step));
     return text;
 }
