@@ -8,6 +8,8 @@
 #include "session_model.h"
 #include "window_driver.h"
 
+#include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
@@ -115,6 +117,68 @@ QString difference(WindowDriver& driver, const SessionModel& model)
     return {};
 }
 
+// What a learner's answer says as a number: its digits with blanks left out
+// and no leading zeros; empty when it holds anything else.
+QString answerValue(const QString& typed)
+{
+    QString digits;
+    for (QChar c : typed) {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r')
+            continue;
+        if (c < '0' || c > '9')
+            return {};
+        digits += c;
+    }
+    while (digits.size() > 1 && digits.startsWith('0'))
+        digits.remove(0, 1);
+    return digits;
+}
+
+// Works the product in "Work it yourself": each step answered right, wrong or
+// shown at random, the right answers worked out by integer arithmetic. What
+// differs, or nothing.
+QString workItYourself(WindowDriver& driver, WorkingWindow* working, const SessionModel::Factors& factors,
+                       QRandomGenerator& rng, QStringList& log)
+{
+    const QString& multiplicand = *factors.multiplicand;
+    const quint64 multiplier = factors.rods.toULongLong();
+    auto* box = working->findChild<QLineEdit*>("Answer");
+    auto* hint = working->findChild<QLabel*>("Hint");
+    for (int step = 0; step < working->stepCount(); ++step) {
+        if (working->step() != step)
+            return QString("the working is at step %1, expected %2").arg(working->step() + 1).arg(step + 1);
+        const qsizetype place = multiplicand.size() - 1 - step;
+        const QString right =
+            place >= 0 ? QString::number(multiplier * quint64(multiplicand[place].digitValue())) : factors.exactProduct;
+        for (int tries = 0;; ++tries) {
+            const int kind = tries >= 3 ? 0 : int(rng.bounded(4));
+            if (kind == 3) {
+                log << QString("Show answer at step %1").arg(step + 1);
+                QTest::mouseClick(working->findChild<QPushButton*>("ShowAnswer"), Qt::LeftButton);
+                if (box->text() != right)
+                    return QString("step %1 shows the answer '%2', expected %3").arg(step + 1).arg(box->text(), right);
+                break;
+            }
+            QString typed = kind == 0 ? right : kind == 2 ? randomText(rng) : right;
+            if (kind == 1) {
+                const auto at = qsizetype(rng.bounded(quint32(typed.size())));
+                typed[at] = QChar('0' + (typed[at].digitValue() + 1 + int(rng.bounded(9))) % 10);
+            }
+            driver.type(box, typed);
+            QTest::keyClick(box, Qt::Key_Return);
+            log << QString("Answer %1 at step %2").arg(describe(box->text())).arg(step + 1);
+            const bool isRight = answerValue(box->text()) == right;
+            if (hint->text().isEmpty() || hint->text().startsWith("Right!") != isRight)
+                return QString("the answer '%1' to step %2 got '%3'").arg(box->text()).arg(step + 1).arg(hint->text());
+            if (isRight)
+                break;
+        }
+        if (step + 1 < working->stepCount())
+            QTest::mouseClick(working->findChild<QPushButton*>("Next"), Qt::LeftButton);
+    }
+    return {};
+}
+
 // Opens the working of a random product, steps through it by keys and checks
 // it against the model; then closes it and gives the main window back its
 // keyboard. What differs, or nothing.
@@ -132,6 +196,16 @@ QString workThrough(WindowDriver& driver, const SessionModel& model, QRandomGene
     const int steps = factors.multiplicand ? int(factors.multiplicand->size()) + 1 : 0;
     if (working->stepCount() != steps)
         return QString("%1 steps, expected %2").arg(working->stepCount()).arg(steps);
+    auto* mode = working->findChild<QCheckBox*>("WorkItYourself");
+    if (rng.bounded(3) == 0) {
+        log << "Work it yourself " + QString(mode->isChecked() ? "off" : "on");
+        mode->click();
+    }
+    if (mode->isChecked() && factors.multiplicand) {
+        const QString differs = workItYourself(driver, working, factors, rng, log);
+        if (!differs.isEmpty())
+            return differs;
+    }
     const Qt::Key keys[] = {Qt::Key_Right, Qt::Key_Left, Qt::Key_Home, Qt::Key_End};
     for (int press = int(rng.bounded(4)); press > 0; --press)
         QTest::keyClick(working, keys[rng.bounded(4)]);
