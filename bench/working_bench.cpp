@@ -6,7 +6,9 @@
 #include "window/working_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -85,6 +87,26 @@ ClickFigure stepFigure(const QString& action, rods::WorkingWindow& working, int 
     return {action, median(times), *std::max_element(times.begin(), times.end()), repetitions};
 }
 
+// From Enter in the answer box to the end of the repaint, for wrong answers
+// that alternate, so that each check gives a new hint and a new mark.
+ClickFigure checkFigure(const QString& action, rods::WorkingWindow& working, int repetitions,
+                        const QStringList& wrongAnswers)
+{
+    auto* box = working.findChild<QLineEdit*>("Answer");
+    std::vector<double> times;
+    for (int i = 0; i < repetitions; ++i) {
+        box->setText(wrongAnswers.at(i % wrongAnswers.size()));
+        QCoreApplication::processEvents();
+        QElapsedTimer timer;
+        timer.start();
+        QTest::keyClick(box, Qt::Key_Return);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    return {action, median(times), *std::max_element(times.begin(), times.end()), repetitions};
+}
+
 } // namespace
 
 std::vector<ClickFigure> benchWorking(int repetitions)
@@ -107,5 +129,19 @@ std::vector<ClickFigure> benchWorking(int repetitions)
     figures.push_back(stepFigure("Working window, Next (step 1 to 2)", working, repetitions, 0, 1));
     figures.push_back(stepFigure("Working window, Next (to the last step)", working, repetitions, 14, 15));
     figures.push_back(stepFigure("Working window, Previous (step 2 to 1)", working, repetitions, 1, 0));
+
+    // 99999999 x 9 = 899999991; 99999999 x 999999999999999 has 23 digits.
+    working.findChild<QCheckBox*>("WorkItYourself")->setChecked(true);
+    QCoreApplication::processEvents();
+    figures.push_back(checkFigure("Work it yourself, check and hint (a row)", working, repetitions,
+                                  {"899999981", "8999991", "799999991"}));
+    for (int step = 0; step < working.stepCount() - 1; ++step) {
+        QTest::mouseClick(working.findChild<QPushButton*>("ShowAnswer"), Qt::LeftButton);
+        QTest::mouseClick(working.findChild<QPushButton*>("Next"), Qt::LeftButton);
+    }
+    QCoreApplication::processEvents();
+    figures.push_back(checkFigure("Work it yourself, check and hint (the sum)", working, repetitions,
+                                  {"99999998999999900000011", "99999998899999900000001"}));
+    working.findChild<QCheckBox*>("WorkItYourself")->setChecked(false);
     return figures;
 }

@@ -32,7 +32,6 @@ AnswerPanel::AnswerPanel(QWidget* parent)
     hint_->setObjectName("Hint");
     hint_->setTextFormat(Qt::PlainText);
     hint_->setWordWrap(true);
-    hint_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // Three lines kept for the longest hint, so that a new hint never moves
     // the rest of the window.
     hint_->setFixedHeight(hint_->fontMetrics().lineSpacing() * 3 + 4);

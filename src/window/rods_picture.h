@@ -42,9 +42,15 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // The lines, and the digits in the given colour: all of them, or only
-    // those of the row whose top is given.
-    void drawRods(QPainter& painter, QPalette::ColorRole digits, std::optional<int> onlyRowTop) const;
+    // Which part of the rods to draw: all of them, or one row, and within it
+    // only what stands between two x positions (board twips).
+    struct Part {
+        std::optional<int> rowTop;
+        double left = -1e9;
+        double right = 1e9;
+    };
+    // The lines, and the digits in the given colour, of that part.
+    void drawRods(QPainter& painter, QPalette::ColorRole digits, const Part& part) const;
     // The middle of the digit under diagonal j from the right, in board twips.
     [[nodiscard]] QPointF diagonalDigitPlace(int fromRight) const;
     // The two halves that meet on diagonal j of the lit row, in the widget.

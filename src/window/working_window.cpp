@@ -208,7 +208,11 @@ void WorkingWindow::showStep()
                      open ? RodsPicture::Digits::Hidden : RodsPicture::Digits::Shown);
     picture_->setMarkedDiagonal(open ? marked_ : std::nullopt);
     counter_->setText(QString("Step %1 of %2").arg(step_ + 1).arg(stepCount()));
-    explanation_->setPlainText(open ? fromUtf8(practice_.question(index).task) : stepText(step_));
+    // Laying out the text again costs more than a step's picture: only when
+    // it changed.
+    const QString explanation = open ? fromUtf8(practice_.question(index).task) : stepText(step_);
+    if (explanation != explanation_->toPlainText())
+        explanation_->setPlainText(explanation);
     const Total total = !practice || practice_.finished() ? Total::Shown : Total::Hidden;
     longMultiplication_->setText(joinLines(longMultiplication(*working_.reading, open ? index : index + 1, total)));
     if (practice) {
