@@ -33,7 +33,6 @@ QLabel* textLabel(const char* name, QWidget* parent)
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
     return label;
 }
 
@@ -71,7 +70,6 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     explanation_->viewport()->setBackgroundRole(QPalette::Window);
     explanation_->setFocusPolicy(Qt::NoFocus);
     explanation_->setFixedHeight(QFontMetrics(reading).lineSpacing() * 5 + 8);
-    longMultiplication_->setWordWrap(false);
     longMultiplication_->setAccessibleName("Long multiplication");
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSizeF(reading.pointSizeF() * 1.2);
@@ -88,7 +86,6 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     workYourself_->setObjectName("WorkItYourself");
     workYourself_->setAccessibleDescription(
         "You answer each step yourself, and get a hint where an answer goes wrong.");
-    tally_->setWordWrap(false);
     tally_->setAccessibleName("Tally");
 
     auto* top = new QHBoxLayout;
