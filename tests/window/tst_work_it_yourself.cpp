@@ -308,6 +308,11 @@ void TestWorkItYourself::hintsAreAnnouncedAndBoxesNamed()
     WindowDriver driver;
     WorkingWindow* w = openWorking(driver, "58", "000007");
     QCOMPARE(answerBox(w)->accessibleName(), "Answer for step 1 of 2: 58 " + Times + " 7");
+    // Every control a keyboard reaches has a name a screen reader can say.
+    for (QWidget* control : w->findChildren<QWidget*>())
+        if (control->isVisible() && control->focusPolicy() != Qt::NoFocus)
+            QVERIFY2(!QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
+                     qPrintable(control->objectName()));
     // Screen readers only listen on a desktop with an accessibility bus; here
     // the panel's own report of each alert it sends stands in for them.
     QStringList alerts;
