@@ -1,3 +1,4 @@
+#include "window/application_setup.h"
 #include "window/command_line.h"
 #include "window/form1.h"
 
@@ -55,7 +56,7 @@ int main(int argc, char* argv[])
     defaultHandler = qInstallMessageHandler(holdStartMessages);
     QApplication app(argc, argv);
     releaseStartMessages();
-    QGuiApplication::setDesktopFileName(RODS_APP_ID); // the id it is installed under
+    rods::setUpApplication();
     rods::Form1 window;
     window.show();
     return QApplication::exec();
