@@ -1,6 +1,8 @@
 // The installed program's command line, run as a separate process with no
 // display at all.
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestCommandLine : public QObject {
@@ -96,6 +98,20 @@ void TestCommandLine::sayNoDisplayInOneLine()
     outcome = run({}, unreachable);
     QCOMPARE(outcome.status, 1);
     QCOMPARE(outcome.err, QString("numbering-rods: cannot open a window: the display cannot be reached\n"));
+
+    // A Wayland compositor that is named but not there, in a Wayland session
+    // or not.
+    QTemporaryDir runtime;
+    QVERIFY(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    for (const char* session : {"wayland", "x11"}) {
+        QProcessEnvironment absent = noDisplay();
+        absent.insert("WAYLAND_DISPLAY", "no-such-compositor");
+        absent.insert("XDG_RUNTIME_DIR", runtime.path());
+        absent.insert("XDG_SESSION_TYPE", session);
+        outcome = run({}, absent);
+        QCOMPARE(outcome.status, 1);
+        QCOMPARE(outcome.err, QString("numbering-rods: cannot open a window: the display cannot be reached\n"));
+    }
 }
 
 void TestCommandLine::startsWhereThereIsADisplay()

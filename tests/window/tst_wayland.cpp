@@ -1,0 +1,73 @@
+// The real window on the Wayland platform, under a compositor of its own (see
+// run_under_weston.sh): shown at its size, a rod placed and drawn, a product
+// listed.
+#include "window/application_setup.h"
+#include "window_driver.h"
+
+#include <QGuiApplication>
+#include <QTest>
+
+using namespace rods;
+
+class TestWayland : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void windowIsShownAtItsSize();
+    void aRodIsPlacedAndDrawn();
+    void goListsTheProduct();
+};
+
+void TestWayland::initTestCase()
+{
+    QCOMPARE(QGuiApplication::platformName(), QString("wayland"));
+    setUpApplication();
+}
+
+void TestWayland::windowIsShownAtItsSize()
+{
+    WindowDriver driver;
+    QVERIFY(driver.window().windowHandle()->isExposed());
+    // The client area: 15105 by 9405 twips.
+    QCOMPARE(driver.window().size(), QSize(1007, 627));
+    QCOMPARE(driver.window().windowTitle(), QString("Form1"));
+}
+
+void TestWayland::aRodIsPlacedAndDrawn()
+{
+    WindowDriver driver;
+    driver.enterRod("7");
+    QCOMPARE(int(driver.board().RodCount()), 1);
+    // 7 times 1 to 9: 07 14 21 28 35 42 49 56 63.
+    const QString tens = "012234456", units = "741852963";
+    for (int r = 1; r <= 9; ++r) {
+        QCOMPARE(int(driver.board().table().at(1, r, Plane::Tens)), tens[r - 1].digitValue());
+        QCOMPARE(int(driver.board().table().at(1, r, Plane::Units)), units[r - 1].digitValue());
+        QCOMPARE(driver.caption(LabelArray::Label2, r), QString(tens[r - 1]));
+        QCOMPARE(driver.caption(LabelArray::Label1, 10 + r), QString(units[r - 1]));
+    }
+    QCOMPARE(driver.caption(LabelArray::Label1, 0), QString("7"));
+    // The first rod stands at x 0 to 930 twips, its cells 700 high from y 200:
+    // its top and bottom lines, its left side, the diagonal of row 4; the
+    // next place, x 1030 to 1960, is still empty.
+    const QImage board = driver.grabBoard();
+    QVERIFY(driver.darkNear(board, 440, 200, 0));
+    QVERIFY(driver.darkNear(board, 440, 7200, 0));
+    QVERIFY(driver.darkNear(board, 0, 550 + 700 * 4, 0));
+    QVERIFY(driver.darkNear(board, 465, 550 + 700 * 4, 1));
+    QVERIFY(!driver.darkIn(board, QRectF(1030, 200, 930, 7000)));
+}
+
+void TestWayland::goListsTheProduct()
+{
+    WindowDriver driver;
+    driver.enterRods("307");
+    driver.pressDone();
+    driver.setMultiplicand("000012");
+    driver.pressGo();
+    QCOMPARE(driver.listItems(), QStringList{"3684"});
+}
+
+QTEST_MAIN(TestWayland)
+#include "tst_wayland.moc"
