@@ -7,10 +7,29 @@ install(FILES data/${RODS_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/a
 install(FILES data/${RODS_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/${RODS_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
+# The manual page and the changelog are installed compressed, without a time
+# stamp in the gzip header, so that two builds give the same package.
+find_program(GZIP gzip REQUIRED)
+set(compressed)
+foreach(source docs/numbering-rods.1 data/changelog)
+  get_filename_component(name ${source} NAME)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${name}.gz
+                     COMMAND ${GZIP} -9 -n -c ${PROJECT_SOURCE_DIR}/${source} > ${CMAKE_BINARY_DIR}/${name}.gz
+                     DEPENDS ${PROJECT_SOURCE_DIR}/${source} VERBATIM)
+  list(APPEND compressed ${CMAKE_BINARY_DIR}/${name}.gz)
+endforeach()
+add_custom_target(compressed_docs ALL DEPENDS ${compressed})
+install(FILES ${CMAKE_BINARY_DIR}/numbering-rods.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_BINARY_DIR}/changelog.gz data/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
 set(CPACK_PACKAGE_NAME numbering-rods)
 set(CPACK_PACKAGE_VENDOR "Numbering Rods developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Long multiplication with numbering rods")
-set(CPACK_PACKAGE_DESCRIPTION "Build the multiplicator rod by rod, add the index rod, type the multiplicand and read the product.")
+# One sentence per line: Debian wants the lines under 80 characters.
+set(CPACK_PACKAGE_DESCRIPTION "Build the multiplicator rod by rod, add the index rod, type the multiplicand
+and read the product off the rods. The Working window shows how every product
+is read off the rods, step by step, and lets a learner do the reading and
+find their own mistakes.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
