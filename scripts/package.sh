@@ -14,6 +14,7 @@ if [ "${1:-}" = --install ]; then
   [ "$(id -u)" -eq 0 ] || sudo=(sudo)
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "$deb" </dev/null >/dev/null
   /usr/bin/numbering-rods --version
+  man -w numbering-rods
   # The installed program keeps running until it is ended.
   status=0
   QT_QPA_PLATFORM=offscreen timeout 3 /usr/bin/numbering-rods || status=$?

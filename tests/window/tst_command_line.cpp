@@ -2,6 +2,7 @@
 // display at all.
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,6 +16,7 @@ private Q_SLOTS:
     void startsWhereThereIsADisplay();
     void takesTheToolkitsOptions_data();
     void takesTheToolkitsOptions();
+    void manualPageHasEveryOption();
 
 private:
     struct Outcome {
@@ -155,4 +157,25 @@ void TestCommandLine::takesTheToolkitsOptions()
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
+void TestCommandLine::manualPageHasEveryOption()
+{
+    const Outcome help = run({"--help"}, noDisplay());
+    QCOMPARE(help.status, 0);
+    QFile page(RODS_MAN_PAGE);
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QString manual = QString::fromUtf8(page.readAll());
+    static const QRegularExpression option("(?<![\\w-])(--?[a-z][a-z-]*)");
+    int options = 0;
+    for (auto match = option.globalMatch(help.out); match.hasNext(); ++options) {
+        QString inRoff = match.next().captured(1);
+        inRoff.replace("-", "\\-");
+        // Written out whole: "\-h" but not only as the start of "\-\-help".
+        const QRegularExpression written(QRegularExpression::escape(inRoff) + "(?![a-z]|\\\\-)");
+        QVERIFY2(manual.contains(written), qPrintable(inRoff));
+    }
+    QCOMPARE(options, 5); // -h, --help, --help-all, -v, --version
+    for (const char* section : {".SH OPTIONS", ".SH EXIT STATUS", ".SH ENVIRONMENT"})
+        QVERIFY2(manual.contains(section), section);
+}
+
 #include "tst_command_line.moc"
