@@ -103,6 +103,7 @@ FormControls::FormControls(QWidget* window)
         widget->setGeometry(toPixels(item.left, item.top, item.width, item.height));
         applyFont(widget, item.font);
         byName[name] = widget;
+        widget->setProperty(TabIndexProperty, item.tabIndex);
         if (widget->focusPolicy() != Qt::NoFocus)
             tabStops.emplace_back(item.tabIndex, widget);
     }
@@ -126,10 +127,12 @@ FormControls::FormControls(QWidget* window)
             if (item.kind == layout::Kind::TextBox) {
                 auto* box = withName(new TextBox(item.name, alignmentOf(item.align), container), name);
                 box->setGeometry(place);
+                box->setProperty(TabIndexProperty, layout::tabIndex(item, i));
                 (QString(item.name) == "Text3" ? text3 : text4).push_back(box);
                 tabStops.emplace_back(layout::tabIndex(item, i), box);
             } else {
                 auto* label = withName(new DigitLabel(item.name, place.size(), origin, container), name);
+                label->setProperty(TabIndexProperty, layout::tabIndex(item, i));
                 labels(QString(item.name) == "Label1"   ? LabelArray::Label1
                        : QString(item.name) == "Label2" ? LabelArray::Label2
                                                         : LabelArray::Label4)

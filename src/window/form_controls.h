@@ -18,6 +18,10 @@ class BoardSurface;
 class DigitLabel;
 class TextBox;
 
+// Each control keeps its tab index from the layout in this property, labels
+// and frames included, which take no focus: the tab order can be read back.
+inline constexpr const char* TabIndexProperty = "tabIndex";
+
 // Every control of the window, built from the layout table and owned by the
 // window through Qt's parent chain. Also the window's side of the control
 // operations the board procedures use.
