@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace rods;
@@ -292,11 +293,46 @@ void TestLayout::resizingMovesNothing()
 
 void TestLayout::buttonsAreNeitherDefaultNorCancel()
 {
+    // A state where every button would leave a mark: OK a fourth rod, Done
+    // the index rod and the multiplicator's digit boxes, GO a product, Clear
+    // an empty board, EXIT the end of the program.
     WindowDriver driver;
-    driver.type(driver.controls().text1, "7");
-    QTest::keyClick(driver.controls().text1, Qt::Key_Return);
-    QTest::keyClick(driver.controls().text1, Qt::Key_Escape);
-    QCOMPARE(int(driver.board().RodCount()), 0);
+    driver.enterRods("307");
+    driver.type(driver.controls().text1, "5");
+    driver.setMultiplicand("000012");
+    FormControls& c = driver.controls();
+    std::vector<std::unique_ptr<QSignalSpy>> presses;
+    for (QPushButton* button : {c.command1, c.command2, c.command3, c.command4, c.command5})
+        presses.push_back(std::make_unique<QSignalSpy>(button, &QPushButton::clicked));
+    const QStringList labels4 = [&driver] {
+        QStringList captions;
+        for (int i = 0; i < 15; ++i)
+            captions << driver.caption(LabelArray::Label4, i);
+        return captions;
+    }();
+
+    std::vector<QWidget*> stops{c.text1, c.picture1, c.command1, c.text2, c.command2, c.command3};
+    stops.insert(stops.end(), c.text3.begin(), c.text3.end());
+    stops.insert(stops.end(), c.text4.begin(), c.text4.end());
+    stops.insert(stops.end(), {c.command4, c.list1, c.command5});
+    for (QWidget* stop : stops) {
+        stop->setFocus();
+        QCOMPARE(QApplication::focusWidget(), stop);
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+            QTest::keyClick(stop, key);
+        const QString where = stop->objectName();
+        for (const auto& spy : presses)
+            QVERIFY2(spy->isEmpty(), qPrintable(where));
+        QVERIFY2(driver.board().RodCount() == 3, qPrintable(where));
+        QVERIFY2(driver.listItems().isEmpty(), qPrintable(where));
+        QVERIFY2(driver.message().isEmpty(), qPrintable(where));
+        QCOMPARE(c.text1->QLineEdit::text(), QString("5"));
+        for (TextBox* box : c.text3)
+            QVERIFY2(box->QLineEdit::text().isEmpty(), qPrintable(where));
+        for (int i = 0; i < 15; ++i)
+            QVERIFY2(driver.caption(LabelArray::Label4, i) == labels4[i], qPrintable(where));
+        QVERIFY2(driver.window().isVisible(), qPrintable(where));
+    }
     for (QPushButton* button : driver.window().findChildren<QPushButton*>()) {
         QVERIFY(!button->isDefault());
         QVERIFY(!button->text().contains('&'));
