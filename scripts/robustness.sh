@@ -24,6 +24,7 @@ case "${1:-}" in
 sanitize)
   build build-asan -DRODS_SANITIZE=ON
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
     ctest --test-dir build-asan --output-on-failure --no-tests=error --parallel "$jobs" -E formatting
   ;;
 fuzz)
