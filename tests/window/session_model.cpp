@@ -81,7 +81,7 @@ void SessionModel::pressOk()
         indexShown_ = false;
     }
     relabel();
-    lines += 23;
+    drawn[rods.size() - 1] = true;
 }
 
 void SessionModel::relabel()
@@ -104,7 +104,7 @@ void SessionModel::pressDone()
         const std::size_t leading = 10 - rods.size();
         text3[box] = box < leading ? QString() : QString::number(rods[box - leading]);
     }
-    lines += 14;
+    drawn[rods.size()] = true;
     indexShown_ = true;
 }
 
@@ -175,6 +175,6 @@ void SessionModel::pressClear()
     list.clear();
     approximateItems.clear();
     factors.clear();
-    lines = 0;
+    drawn.fill(false);
     indexShown_ = false;
 }

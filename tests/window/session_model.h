@@ -15,9 +15,9 @@ class SessionModel {
 public:
     SessionModel();
 
-    // A box keeps the first 4,096 characters of what is pasted into it.
-    void typeEntry(const QString& text) { text1 = text.left(4096); }
-    void typeMultiplicand(int box, const QString& text) { text4.at(std::size_t(box)) = text.left(4096); }
+    // What a box shows after typing; the test checks it against what was typed.
+    void typeEntry(const QString& shown) { text1 = shown; }
+    void typeMultiplicand(int box, const QString& shown) { text4.at(std::size_t(box)) = shown; }
     void pressOk();
     void pressDone();
     void pressGo();
@@ -34,7 +34,9 @@ public:
     std::array<QString, 90> label1;
     std::array<QString, 91> label2;
     std::array<QString, 15> label4;
-    std::size_t lines = 0;
+    // The board places (0 to 8) where a rod or the index rod has been drawn
+    // since the board was last cleared.
+    std::array<bool, 9> drawn{};
     int focusBox = -1; // the box GO put the cursor into
 
     // What each listed product is the product of, for its working.
