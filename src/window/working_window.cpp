@@ -171,6 +171,9 @@ void WorkingWindow::goToStep(int step)
         return;
     step_ = step;
     showStep();
+    // Back at the step being worked, the learner types on.
+    if (practising() && practice_.state(static_cast<std::size_t>(step_)) == Practice::State::Open)
+        answers_->focusAnswer();
 }
 
 QString WorkingWindow::stepText(int step) const

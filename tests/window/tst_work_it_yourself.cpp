@@ -163,6 +163,7 @@ void TestWorkItYourself::work307Times12WithSlips()
     // Enter goes on; the tens row right at once.
     QTest::keyClick(part<QPushButton>(w, "Next"), Qt::Key_Return);
     QCOMPARE(w->step(), 1);
+    QVERIFY(answerBox(w)->hasFocus());
     QVERIFY(longMultiplication(w).contains("614"));
     QVERIFY(!longMultiplication(w).contains("3070"));
     QVERIFY(answerBox(w)->text().isEmpty());
