@@ -1,7 +1,6 @@
 // The Working window, driven as a learner drives it: products opened from the
 // list by double-click, Enter and the context menu; steps by keys and
 // buttons; copying; the picture's highlighted row read back from its pixels.
-#include "board/geometry.h"
 #include "window/rods_picture.h"
 #include "window_driver.h"
 
@@ -302,9 +301,11 @@ void TestWorkingWindow::pictureHighlightsTheRow()
         // Every rod and the index rod (slot 3) is lit in the row read, and in
         // no other row; the points avoid the digits and the lines.
         for (int slot = 0; slot <= 3; ++slot) {
-            const double left = RodPitch * slot;
+            // Rods 930 twips wide on a pitch of 1030; rows 700 high from
+            // y 200, row 0 the header.
+            const double left = 1030.0 * slot;
             for (int r : {row - 1, row, row + 1}) {
-                const double top = BoardTop + RowHeight * r;
+                const double top = 200.0 + 700 * r;
                 const QColor seen = slot < 3 ? colourAt(picture, image, left + 100, top + 300)
                                              : colourAt(picture, image, left + 150, top + 350);
                 const QColor expected = r == row ? highlight : base;
@@ -326,8 +327,8 @@ void TestWorkingWindow::pictureHighlightsTheRow()
         QVERIFY2(std::abs(lit.band.height() / height - 0.1) < 0.01, qPrintable(QString::number(lit.band.height())));
         // The diagonal of the first rod's lit cell crosses its middle in the
         // text colour, not the highlight.
-        const double top = BoardTop + RowHeight * row;
-        QVERIFY(colourAt(picture, image, RodWidth / 2.0, top + RowHeight / 2.0) != highlight);
+        const double top = 200.0 + 700 * row;
+        QVERIFY(colourAt(picture, image, 930 / 2.0, top + 700 / 2.0) != highlight);
     }
     QApplication::setPalette(original);
 }
