@@ -165,7 +165,7 @@ void TestProductAndClear::doneDrawsIndexRodAndFillsBoxes()
     for (int p = 1; p <= 9; ++p) {
         DigitLabel* number = driver.label(LabelArray::Label4, p);
         QCOMPARE(number->text(), QString::number(p));
-        QCOMPARE(number->pos(), origin + QPoint(pixelOf(3490), pixelOf(700 * p + 300)));
+        QCOMPARE(number->pos(), origin + QPoint(3490 / 15, (700 * p + 300) / 15));
         QCOMPARE(number->font().pointSizeF(), 18.0);
         QVERIFY(number->font().bold());
         QCOMPARE(number->backgroundRole(), QPalette::Button);
@@ -192,7 +192,7 @@ void TestProductAndClear::doneWithNoRods()
     WindowDriver driver;
     driver.pressDone();
     QCOMPARE(driver.label(LabelArray::Label4, 1)->x(),
-             driver.controls().picture1->contentsRect().left() + pixelOf(400));
+             driver.controls().picture1->contentsRect().left() + 400 / 15);
     QVERIFY(driver.darkNear(driver.grabBoard(), 930, 3000, 0));
     for (TextBox* box : driver.controls().text3)
         QCOMPARE(box->QLineEdit::text(), QString());
@@ -223,7 +223,7 @@ void TestProductAndClear::okAfterDoneTakesTheIndexSlot()
     driver.pressDone();
     QCOMPARE(driver.caption(LabelArray::Label4, 9), QString("9"));
     QCOMPARE(driver.label(LabelArray::Label4, 9)->x(),
-             driver.controls().picture1->contentsRect().left() + pixelOf(3 * 1030 + 400));
+             driver.controls().picture1->contentsRect().left() + (3 * 1030 + 400) / 15);
     QCOMPARE(driver.controls().text3[7]->QLineEdit::text(), QString("1"));
 }
 

@@ -82,7 +82,8 @@ void TestRods::labelsStandInTheirCells()
     WindowDriver driver;
     driver.enterRods("70");
     const QPoint origin = driver.controls().picture1->contentsRect().topLeft();
-    auto at = [&](int left, int top) { return origin + QPoint(pixelOf(left), pixelOf(top)); };
+    // 15 twips to the pixel; every place here is at or right of the corner.
+    auto at = [&](int left, int top) { return origin + QPoint(left / 15, top / 15); };
     for (int slot = 0; slot < 2; ++slot) {
         const int left = 1030 * slot;
         DigitLabel* header = driver.label(LabelArray::Label1, 10 * slot);
