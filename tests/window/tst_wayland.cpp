@@ -32,6 +32,9 @@ void TestWayland::windowIsShownAtItsSize()
     // The client area: 15105 by 9405 twips.
     QCOMPARE(driver.window().size(), QSize(1007, 627));
     QCOMPARE(driver.window().windowTitle(), QString("Form1"));
+    // The Wayland app id is the desktop file name; the window has the icon.
+    QCOMPARE(QGuiApplication::desktopFileName(), QString("io.github.numberingrods.NumberingRods"));
+    QVERIFY(!driver.window().windowIcon().pixmap(32, 32).isNull());
 }
 
 void TestWayland::aRodIsPlacedAndDrawn()
