@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -15,7 +16,7 @@ AnswerPanel::AnswerPanel(QWidget* parent)
     , answer_(new QLineEdit(this))
     , check_(new QPushButton("Check", this))
     , show_(new QPushButton("Show answer", this))
-    , hint_(new QLabel(this))
+    , hint_(new QPlainTextEdit(this))
 {
     setObjectName("AnswerPanel");
     question_->setObjectName("Question");
@@ -30,12 +31,15 @@ AnswerPanel::AnswerPanel(QWidget* parent)
     show_->setObjectName("ShowAnswer");
     show_->setAccessibleDescription("Shows the answer of this step. It then does not count as right at the first try.");
     hint_->setObjectName("Hint");
-    hint_->setTextFormat(Qt::PlainText);
-    hint_->setWordWrap(true);
-    // Three lines kept for the longest hint, so that a new hint never moves
-    // the rest of the window.
-    hint_->setFixedHeight(hint_->fontMetrics().lineSpacing() * 3 + 4);
-    hint_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    hint_->setAccessibleName("Hint");
+    hint_->setReadOnly(true);
+    hint_->setFrameShape(QFrame::NoFrame);
+    hint_->setBackgroundRole(QPalette::Window);
+    hint_->viewport()->setBackgroundRole(QPalette::Window);
+    hint_->setFocusPolicy(Qt::NoFocus);
+    // Three lines kept for a hint, so that a new hint never moves the rest
+    // of the window; a longer one, in a narrow window, scrolls.
+    hint_->setFixedHeight(hint_->fontMetrics().lineSpacing() * 3 + 8);
 
     auto* row = new QHBoxLayout;
     row->addWidget(question_);
@@ -81,7 +85,11 @@ void AnswerPanel::setAnswerable(bool answerable)
     show_->setEnabled(answerable);
 }
 
-void AnswerPanel::setHint(const QString& hint) { hint_->setText(hint); }
+void AnswerPanel::setHint(const QString& hint)
+{
+    if (hint != hint_->toPlainText())
+        hint_->setPlainText(hint);
+}
 
 void AnswerPanel::announceHint()
 {
@@ -89,7 +97,7 @@ void AnswerPanel::announceHint()
     // keeps it to be read again.
     QAccessibleEvent event(hint_, QAccessible::Alert);
     QAccessible::updateAccessibility(&event);
-    Q_EMIT hintAnnounced(hint_->text());
+    Q_EMIT hintAnnounced(hint_->toPlainText());
 }
 
 QString AnswerPanel::typed() const { return answer_->text(); }

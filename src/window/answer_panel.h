@@ -4,6 +4,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace rods {
@@ -42,7 +43,7 @@ private:
     QLineEdit* answer_;
     QPushButton* check_;
     QPushButton* show_;
-    QLabel* hint_;
+    QPlainTextEdit* hint_;
 };
 
 } // namespace rods

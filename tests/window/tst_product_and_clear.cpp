@@ -191,8 +191,7 @@ void TestProductAndClear::doneWithNoRods()
 {
     WindowDriver driver;
     driver.pressDone();
-    QCOMPARE(driver.label(LabelArray::Label4, 1)->x(),
-             driver.controls().picture1->contentsRect().left() + 400 / 15);
+    QCOMPARE(driver.label(LabelArray::Label4, 1)->x(), driver.controls().picture1->contentsRect().left() + 400 / 15);
     QVERIFY(driver.darkNear(driver.grabBoard(), 930, 3000, 0));
     for (TextBox* box : driver.controls().text3)
         QCOMPARE(box->QLineEdit::text(), QString());

@@ -141,7 +141,7 @@ QString workItYourself(WindowDriver& driver, WorkingWindow* working, const Sessi
     const QString& multiplicand = *factors.multiplicand;
     const quint64 multiplier = factors.rods.toULongLong();
     auto* box = working->findChild<QLineEdit*>("Answer");
-    auto* hint = working->findChild<QLabel*>("Hint");
+    auto* hint = working->findChild<QPlainTextEdit*>("Hint");
     for (int step = 0; step < working->stepCount(); ++step) {
         if (working->step() != step)
             return QString("the working is at step %1, expected %2").arg(working->step() + 1).arg(step + 1);
@@ -166,8 +166,11 @@ QString workItYourself(WindowDriver& driver, WorkingWindow* working, const Sessi
             QTest::keyClick(box, Qt::Key_Return);
             log << QString("Answer %1 at step %2").arg(describe(box->text())).arg(step + 1);
             const bool isRight = answerValue(box->text()) == right;
-            if (hint->text().isEmpty() || hint->text().startsWith("Right!") != isRight)
-                return QString("the answer '%1' to step %2 got '%3'").arg(box->text()).arg(step + 1).arg(hint->text());
+            if (hint->toPlainText().isEmpty() || hint->toPlainText().startsWith("Right!") != isRight)
+                return QString("the answer '%1' to step %2 got '%3'")
+                    .arg(box->text())
+                    .arg(step + 1)
+                    .arg(hint->toPlainText());
             if (isRight)
                 break;
         }

@@ -27,7 +27,7 @@ template <typename Widget> Widget* part(WorkingWindow* window, const char* name)
     return widget;
 }
 
-QString hint(WorkingWindow* w) { return part<QLabel>(w, "Hint")->text(); }
+QString hint(WorkingWindow* w) { return part<QPlainTextEdit>(w, "Hint")->toPlainText(); }
 QString tally(WorkingWindow* w) { return part<QLabel>(w, "Tally")->text(); }
 QString explanation(WorkingWindow* w) { return part<QPlainTextEdit>(w, "Explanation")->toPlainText(); }
 QString longMultiplication(WorkingWindow* w) { return part<QLabel>(w, "LongMultiplication")->text(); }
@@ -320,9 +320,11 @@ void TestWorkItYourself::hintsAreAnnouncedAndBoxesNamed()
     QObject::connect(part<AnswerPanel>(w, "AnswerPanel"), &AnswerPanel::hintAnnounced,
                      [&alerts](const QString& text) { alerts << "Hint: " + text; });
     answer(w, "306");
-    // The hint stays readable: it is the label's accessible text.
-    QAccessibleInterface* label = QAccessible::queryAccessibleInterface(part<QLabel>(w, "Hint"));
-    QCOMPARE(label->text(QAccessible::Name), hint(w));
+    // The hint stays readable: it is the text of a read-only box named Hint.
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(part<QPlainTextEdit>(w, "Hint"));
+    QCOMPARE(box->text(QAccessible::Name), QString("Hint"));
+    QCOMPARE(box->text(QAccessible::Value), hint(w));
+    QVERIFY(box->state().readOnly);
     answer(w, "");
     answer(w, "406");
     QCOMPARE(alerts.size(), 3);
