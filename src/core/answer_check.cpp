@@ -1,5 +1,7 @@
 #include "core/answer_check.h"
 
+#include <utility>
+
 namespace rods {
 namespace {
 
@@ -25,8 +27,7 @@ TypedAnswer readAnswer(std::string_view typed)
     }
     if (digits.empty())
         return {std::nullopt, "Type your answer in digits first, then press Check."};
-    const std::size_t first = digits.find_first_not_of('0');
-    return {first == std::string::npos ? "0" : digits.substr(first), {}};
+    return {withoutLeadingZeros(std::move(digits)), {}};
 }
 
 std::vector<PlaceSum> placesOf(const RowReading& row)

@@ -8,7 +8,7 @@ namespace rods {
 
 StepQuestion questionFor(const Reading& reading, std::size_t step)
 {
-    const std::string times = multiplierValue(reading.rods) + " " + std::string(Times) + " ";
+    const std::string times = timesOf(reading);
     StepQuestion question;
     if (step < reading.rows.size()) {
         const RowReading& row = reading.rows[step];
@@ -35,17 +35,14 @@ Practice::Practice(const Reading& reading)
     missed_.assign(questions_.size(), false);
 }
 
-std::size_t Practice::reachable() const
+std::size_t Practice::answered() const
 {
-    const auto open = std::find(states_.begin(), states_.end(), State::Open);
-    const auto step = static_cast<std::size_t>(open - states_.begin());
-    return std::min(step, steps() == 0 ? 0 : steps() - 1);
+    return static_cast<std::size_t>(std::find(states_.begin(), states_.end(), State::Open) - states_.begin());
 }
 
-bool Practice::finished() const
-{
-    return std::none_of(states_.begin(), states_.end(), [](State state) { return state == State::Open; });
-}
+std::size_t Practice::reachable() const { return std::min(answered(), steps() == 0 ? 0 : steps() - 1); }
+
+bool Practice::finished() const { return answered() == steps(); }
 
 Practice::Attempt Practice::answer(std::size_t step, std::string_view typed)
 {

@@ -38,6 +38,8 @@ public:
     [[nodiscard]] std::size_t steps() const { return questions_.size(); }
     [[nodiscard]] const StepQuestion& question(std::size_t step) const { return questions_.at(step); }
     [[nodiscard]] State state(std::size_t step) const { return states_.at(step); }
+    // How many steps are answered; they are answered in order.
+    [[nodiscard]] std::size_t answered() const;
     // The first step not yet answered, or the last step when all are: the
     // learner may go back and forth up to it.
     [[nodiscard]] std::size_t reachable() const;

@@ -6,13 +6,13 @@
 #include <stdexcept>
 
 namespace rods {
-namespace {
-
 std::string withoutLeadingZeros(std::string digits)
 {
     const std::size_t first = digits.find_first_not_of('0');
     return first == std::string::npos ? "0" : digits.substr(first);
 }
+
+namespace {
 
 RowReading readRow(const BoardState& board, int place, int digit)
 {

@@ -71,6 +71,9 @@ struct Reading {
     [[nodiscard]] std::vector<const RowReading*> addedRows() const;
 };
 
+// Plain digits without their leading zeros; "0" for none left.
+[[nodiscard]] std::string withoutLeadingZeros(std::string digits);
+
 // Plain digit strings added column by column from the right, with carries:
 // the columns and the sum ("0" for no numbers).
 struct ColumnSum {

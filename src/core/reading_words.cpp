@@ -15,9 +15,6 @@ std::string join(const std::vector<std::string>& parts, std::string_view separat
     return text;
 }
 
-// "307 × ", the start of every product the words name.
-std::string timesOf(const Reading& reading) { return multiplierValue(reading.rods) + " " + std::string(Times) + " "; }
-
 // "The units digit of 12 is 2".
 std::string rowOpening(const Reading& reading, const RowReading& row)
 {
@@ -27,6 +24,8 @@ std::string rowOpening(const Reading& reading, const RowReading& row)
 
 } // namespace
 
+std::string timesOf(const Reading& reading) { return multiplierValue(reading.rods) + " " + std::string(Times) + " "; }
+
 std::string rodDigits(const std::vector<int>& rods)
 {
     std::string text;
@@ -35,12 +34,7 @@ std::string rodDigits(const std::vector<int>& rods)
     return text;
 }
 
-std::string multiplierValue(const std::vector<int>& rods)
-{
-    const std::string digits = rodDigits(rods);
-    const std::size_t first = digits.find_first_not_of('0');
-    return first == std::string::npos ? "0" : digits.substr(first);
-}
+std::string multiplierValue(const std::vector<int>& rods) { return withoutLeadingZeros(rodDigits(rods)); }
 
 std::string sumInWords(const std::vector<int>& parts, int carryIn, int sum)
 {

@@ -39,6 +39,9 @@ enum class Total { Shown, Hidden };
 [[nodiscard]] std::vector<std::string> longMultiplication(const Reading& reading, std::size_t rowsShown,
                                                           Total total = Total::Shown);
 
+// "307 × ", the start of every product the words name.
+[[nodiscard]] std::string timesOf(const Reading& reading);
+
 // The rods' digits as they stand, left to right ("07").
 [[nodiscard]] std::string rodDigits(const std::vector<int>& rods);
 

@@ -1,10 +1,11 @@
 #include "window/answer_panel.h"
 
+#include "window/fixed_text.h"
+
 #include <QAccessible>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -16,7 +17,7 @@ AnswerPanel::AnswerPanel(QWidget* parent)
     , answer_(new QLineEdit(this))
     , check_(new QPushButton("Check", this))
     , show_(new QPushButton("Show answer", this))
-    , hint_(new QPlainTextEdit(this))
+    , hint_(new FixedText("Hint", "Hint", font(), 3, this))
 {
     setObjectName("AnswerPanel");
     question_->setObjectName("Question");
@@ -30,16 +31,6 @@ AnswerPanel::AnswerPanel(QWidget* parent)
     check_->setAccessibleDescription("Checks your answer.");
     show_->setObjectName("ShowAnswer");
     show_->setAccessibleDescription("Shows the answer of this step. It then does not count as right at the first try.");
-    hint_->setObjectName("Hint");
-    hint_->setAccessibleName("Hint");
-    hint_->setReadOnly(true);
-    hint_->setFrameShape(QFrame::NoFrame);
-    hint_->setBackgroundRole(QPalette::Window);
-    hint_->viewport()->setBackgroundRole(QPalette::Window);
-    hint_->setFocusPolicy(Qt::NoFocus);
-    // Three lines kept for a hint, so that a new hint never moves the rest
-    // of the window; a longer one, in a narrow window, scrolls.
-    hint_->setFixedHeight(hint_->fontMetrics().lineSpacing() * 3 + 8);
 
     auto* row = new QHBoxLayout;
     row->addWidget(question_);
@@ -85,11 +76,7 @@ void AnswerPanel::setAnswerable(bool answerable)
     show_->setEnabled(answerable);
 }
 
-void AnswerPanel::setHint(const QString& hint)
-{
-    if (hint != hint_->toPlainText())
-        hint_->setPlainText(hint);
-}
+void AnswerPanel::setHint(const QString& hint) { hint_->setText(hint); }
 
 void AnswerPanel::announceHint()
 {

@@ -4,10 +4,12 @@
 
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
+
 class QPushButton;
 
 namespace rods {
+
+class FixedText;
 
 // Where a learner answers one step of a working: what to work out, a box for
 // the answer, Check and Show answer, and the hint or verdict under them. The
@@ -43,7 +45,7 @@ private:
     QLineEdit* answer_;
     QPushButton* check_;
     QPushButton* show_;
-    QPlainTextEdit* hint_;
+    FixedText* hint_;
 };
 
 } // namespace rods

@@ -2,6 +2,7 @@
 
 #include "core/reading_words.h"
 #include "window/answer_panel.h"
+#include "window/fixed_text.h"
 #include "window/rods_picture.h"
 
 #include <QCheckBox>
@@ -10,7 +11,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -42,7 +42,7 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
     , picture_(new RodsPicture(this))
     , counter_(textLabel("StepCounter", this))
-    , explanation_(new QPlainTextEdit(this))
+    , explanation_(nullptr)
     , longMultiplication_(textLabel("LongMultiplication", this))
     , previous_(new QPushButton("Previous", this))
     , next_(new QPushButton("Next", this))
@@ -55,21 +55,11 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(820, 560);
 
-    // Larger than the toolkit's default: pupils read these.
+    // Larger than the toolkit's default: pupils read these. A step's text has
+    // a place of its own, so that a longer text never shrinks the picture.
     QFont reading = font();
     reading.setPointSizeF(reading.pointSizeF() * 1.25);
-    explanation_->setFont(reading);
-    // A step's text has a place of its own, and scrolls when it is long, so
-    // that a longer text never shrinks the picture: a step then repaints only
-    // what changed.
-    explanation_->setObjectName("Explanation");
-    explanation_->setAccessibleName("Step");
-    explanation_->setReadOnly(true);
-    explanation_->setFrameShape(QFrame::NoFrame);
-    explanation_->setBackgroundRole(QPalette::Window);
-    explanation_->viewport()->setBackgroundRole(QPalette::Window);
-    explanation_->setFocusPolicy(Qt::NoFocus);
-    explanation_->setFixedHeight(QFontMetrics(reading).lineSpacing() * 5 + 8);
+    explanation_ = new FixedText("Explanation", "Step", reading, 5, this);
     longMultiplication_->setAccessibleName("Long multiplication");
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSizeF(reading.pointSizeF() * 1.2);
@@ -194,7 +184,7 @@ void WorkingWindow::showStep()
     answers_->setVisible(practice);
     tally_->setVisible(practice);
     if (!reading) {
-        explanation_->setPlainText(fromUtf8(productSentence(record_) + "\n" + working_.whyNot));
+        explanation_->setText(fromUtf8(productSentence(record_) + "\n" + working_.whyNot));
         longMultiplication_->clear();
         picture_->setRow(nullptr);
         return;
@@ -208,11 +198,7 @@ void WorkingWindow::showStep()
                      open ? RodsPicture::Digits::Hidden : RodsPicture::Digits::Shown);
     picture_->setMarkedDiagonal(open ? marked_ : std::nullopt);
     counter_->setText(QString("Step %1 of %2").arg(step_ + 1).arg(stepCount()));
-    // Laying out the text again costs more than a step's picture: only when
-    // it changed.
-    const QString explanation = open ? fromUtf8(practice_.question(index).task) : stepText(step_);
-    if (explanation != explanation_->toPlainText())
-        explanation_->setPlainText(explanation);
+    explanation_->setText(open ? fromUtf8(practice_.question(index).task) : stepText(step_));
     const Total total = !practice || practice_.finished() ? Total::Shown : Total::Hidden;
     longMultiplication_->setText(joinLines(longMultiplication(*working_.reading, open ? index : index + 1, total)));
     if (practice) {
@@ -286,15 +272,7 @@ void WorkingWindow::settleStep(const QString& verdict)
         next_->setFocus(Qt::OtherFocusReason);
 }
 
-int WorkingWindow::stepsRevealed() const
-{
-    if (!practising())
-        return stepCount();
-    int answered = 0;
-    while (answered < stepCount() && practice_.state(static_cast<std::size_t>(answered)) != Practice::State::Open)
-        ++answered;
-    return answered;
-}
+int WorkingWindow::stepsRevealed() const { return practising() ? static_cast<int>(practice_.answered()) : stepCount(); }
 
 QString WorkingWindow::workingText() const
 {

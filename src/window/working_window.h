@@ -7,12 +7,12 @@
 
 class QCheckBox;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace rods {
 
 class AnswerPanel;
+class FixedText;
 class RodsPicture;
 
 // Shows how one product is read off the rods, one step per multiplicand digit
@@ -60,7 +60,7 @@ private:
 
     RodsPicture* picture_;
     QLabel* counter_;
-    QPlainTextEdit* explanation_;
+    FixedText* explanation_;
     QLabel* longMultiplication_;
     QPushButton* previous_;
     QPushButton* next_;
