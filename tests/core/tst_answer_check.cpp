@@ -6,33 +6,16 @@
 #include "core/board_state.h"
 #include "core/practice.h"
 #include "core/reading.h"
+#include "exact_numbers.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 using namespace rods;
 
-__extension__ typedef unsigned __int128 Wide;
-
 namespace {
 
-Reading readingOf(const std::string& rods, std::uint64_t multiplicand)
-{
-    BoardState board;
-    for (char digit : rods)
-        board.placeRod(digit - '0');
-    return readRods(board, multiplicand);
-}
-
-std::string text(Wide value)
-{
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), char('0' + int(value % 10)));
-        value /= 10;
-    } while (value != 0);
-    return digits;
-}
+Reading readingOf(const std::string& rods, std::uint64_t multiplicand) { return readRods(boardOf(rods), multiplicand); }
 
 Wide power10(std::size_t n)
 {

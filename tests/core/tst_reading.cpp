@@ -6,33 +6,14 @@
 #include "core/reading.h"
 #include "core/reading_words.h"
 #include "core/working.h"
+#include "exact_numbers.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 using namespace rods;
 
-__extension__ typedef unsigned __int128 Wide;
-
 namespace {
-
-BoardState boardOf(const std::string& digits)
-{
-    BoardState board;
-    for (char digit : digits)
-        board.placeRod(digit - '0');
-    return board;
-}
-
-std::string text(Wide value)
-{
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), char('0' + int(value % 10)));
-        value /= 10;
-    } while (value != 0);
-    return digits;
-}
 
 QString words(const std::string& s) { return QString::fromStdString(s); }
 
