@@ -36,11 +36,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Numbering Rods developers <numbering-rods@users.noreply.github.com>")
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The Qt libraries come from the binary's own links; the platform plugins, the
-# SVG icon engine and the font the layout is drawn in are loaded at run time,
-# so name them. The Wayland platform is recommended, so that machines with X11
+# The Qt libraries come from the binary's own links; the platform plugins and
+# the font the layout is drawn in are loaded at run time, so name them. The Wayland platform is recommended, so that machines with X11
 # alone still install the package.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

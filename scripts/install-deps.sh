@@ -3,9 +3,8 @@
 # but only those that are missing. Run as root, or with sudo at hand.
 set -euo pipefail
 
-# libqt6svg6 draws the program's icon; qt6-wayland lets it run natively on
-# Wayland desktops.
-packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins libqt6svg6 qt6-wayland fonts-liberation2 fonts-dejavu-core)
+# qt6-wayland lets the program run natively on Wayland desktops.
+packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins qt6-wayland fonts-liberation2 fonts-dejavu-core)
 case "${1:-}" in
 test) packages+=(clang clang-format libclang-rt-14-dev valgrind desktop-file-utils appstream dpkg-dev weston lintian) ;;
 package) packages+=(dpkg-dev lintian) ;;

@@ -4,8 +4,9 @@
 
 namespace rods {
 
-// The program's icon: the one the icon theme has under the program's id, or
-// else the one built into the program.
+// The program's icon, built into the program in the sizes window systems ask
+// for. (The desktop entry names the same icon in the theme for menus and
+// task bars.)
 [[nodiscard]] QIcon programIcon();
 
 // Ties the running program to its desktop entry: the desktop file name,

@@ -3,6 +3,7 @@
 #include "board/geometry.h"
 #include "window/board_surface.h"
 #include "window/digit_label.h"
+#include "window/etched_frame.h"
 #include "window/layout.h"
 #include "window/text_box.h"
 
@@ -94,7 +95,7 @@ FormControls::FormControls(QWidget* window)
             break;
         }
         case layout::Kind::Frame:
-            widget = withName(new QGroupBox(caption, window), name);
+            widget = withName(new EtchedFrame(caption, window), name);
             break;
         case layout::Kind::List:
             widget = withName(new QListWidget(window), name);

@@ -9,6 +9,8 @@
 #include <QSettings>
 #include <QTest>
 
+#include <link.h>
+
 class TestDesktopIdentity : public QObject {
     Q_OBJECT
 
@@ -17,6 +19,7 @@ private Q_SLOTS:
     void builtInIconDrawsEveryRod();
     void windowsCarryTheIcon();
     void entryNamesTheWindowClass();
+    void startingLoadsNoImageLibraries();
 };
 
 void TestDesktopIdentity::desktopFileNameIsTheEntrysName()
@@ -66,6 +69,29 @@ void TestDesktopIdentity::entryNamesTheWindowClass()
     QCOMPARE(entry.value("StartupWMClass").toString(), QString("numbering-rods"));
     QCOMPARE(entry.value("Exec").toString(), QString("numbering-rods"));
     QCOMPARE(entry.value("Icon").toString(), QString("io.github.numberingrods.NumberingRods"));
+}
+
+void TestDesktopIdentity::startingLoadsNoImageLibraries()
+{
+    // The program as it starts: its icon set, its window shown and painted.
+    rods::setUpApplication();
+    rods::Form1 window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.grab();
+    QApplication::processEvents();
+    // No image plugin, icon engine or SVG library was needed for that.
+    QStringList loaded;
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, std::size_t, void* names) {
+            static_cast<QStringList*>(names)->append(QString::fromLocal8Bit(info->dlpi_name));
+            return 0;
+        },
+        &loaded);
+    for (const QString& library : std::as_const(loaded))
+        QVERIFY2(!library.contains("/imageformats/") && !library.contains("/iconengines/")
+                     && !library.contains("libQt6Svg"),
+                 qPrintable("loaded at start: " + library));
 }
 
 QTEST_MAIN(TestDesktopIdentity)
