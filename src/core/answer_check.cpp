@@ -13,6 +13,18 @@ int digitAt(std::string_view number, std::size_t place)
     return place < number.size() ? number[number.size() - 1 - place] - '0' : -1;
 }
 
+// Whether the typed answer is the right one with the digits at `place` and
+// the place to its left swapped.
+bool swappedAt(std::string_view right, std::string_view typed, std::size_t place)
+{
+    if (right.size() != typed.size() || place + 1 >= right.size())
+        return false;
+    std::string swapped(right);
+    const std::size_t at = right.size() - 1 - place;
+    std::swap(swapped[at], swapped[at - 1]);
+    return swapped == typed;
+}
+
 } // namespace
 
 TypedAnswer readAnswer(std::string_view typed)
@@ -64,6 +76,8 @@ AnswerCheck checkAnswer(std::string_view right, const std::vector<PlaceSum>& pla
         check.slip = Slip::MissingDigit;
     } else if (check.rightDigit < 0) {
         check.slip = Slip::ExtraDigit;
+    } else if (swappedAt(right, typed, place)) {
+        check.slip = Slip::Swapped;
     } else {
         check.slip = Slip::WrongDigit;
         if (place < places.size()) {

@@ -36,6 +36,7 @@ enum class Slip {
     ExtraCarry,     // the digit with 1 added where nothing is carried
     MissingDigit,   // the answer is too short to have a digit there
     ExtraDigit,     // the answer goes on where the right one has ended
+    Swapped,        // the right digits, but this place's and the next one's swapped
 };
 
 // Where an answer first differs from the right one, counting places from the

@@ -1,13 +1,20 @@
 #include "core/answer_hints.h"
 
 #include "core/place_names.h"
+#include "core/sentence.h"
 
 #include <array>
 
 namespace rods {
 namespace {
 
-std::string digitsCount(std::size_t count) { return std::to_string(count) + (count == 1 ? " digit" : " digits"); }
+// "the third diagonal from the right", for the middle of a sentence.
+std::string lowerFirst(std::string text)
+{
+    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z')
+        text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    return text;
+}
 
 std::string ordinal(std::size_t n)
 {
@@ -88,13 +95,17 @@ std::string placeInWords(PlaceKind kind, std::size_t place)
 }
 
 std::string hintInWords(const AnswerCheck& check, const std::vector<PlaceSum>& places, PlaceKind kind,
-                        std::string_view whole)
+                        std::string_view whole, std::size_t placeZeros, std::string_view placeName)
 {
     std::string hint;
-    if (check.wrongLength())
-        hint = "Your answer has " + digitsCount(check.typedLength) + ", but " + std::string(whole) + " has "
-               + std::to_string(check.rightLength) + ".";
-    auto add = [&hint](const std::string& sentence) { hint += (hint.empty() ? "" : " ") + sentence; };
+    if (check.wrongLength() && placeZeros == 0)
+        hint = sentence("Your answer has %1, but %2 has %3.",
+                        {counted(check.typedLength, "digit", "digits"), whole, std::to_string(check.rightLength)});
+    else if (check.wrongLength())
+        hint = sentence("Your answer has %1, but %2 has %3, and %4 written in the %5 place.",
+                        {counted(check.typedLength + placeZeros, "digit", "digits"), whole,
+                         std::to_string(check.rightLength), std::to_string(check.rightLength + placeZeros), placeName});
+    auto add = [&hint](const std::string& words) { hint += (hint.empty() ? "" : " ") + words; };
     switch (check.slip) {
     case Slip::None:
         return {};
@@ -104,10 +115,22 @@ std::string hintInWords(const AnswerCheck& check, const std::vector<PlaceSum>& p
                 + ", and your answer has no digit for it.");
         break;
     case Slip::ExtraDigit:
-        add(kind == PlaceKind::Diagonal
-                ? "Write one digit for each diagonal, and none for a leftmost diagonal that makes 0."
-                : "Write one digit for each column.");
+        // Leading zeros are gone from a typed answer: the digits in front are
+        // never 0s a leftmost diagonal might have made.
+        if (check.typedLength == check.rightLength + 1)
+            add(sentence("The %1 in front is one digit too many.", {std::to_string(check.typedDigit)}));
+        else
+            add(sentence("The first %1 are too many.",
+                         {counted(check.typedLength - check.rightLength, "digit", "digits")}));
         break;
+    case Slip::Swapped: {
+        const std::string here = std::to_string(check.rightDigit);
+        const std::string next = std::to_string(check.typedDigit);
+        add(sentence("The %1 and the %2 have changed places: %3 gives %1, and the next %4 to its left gives %2.",
+                     {here, next, lowerFirst(placeInWords(kind, check.place)),
+                      kind == PlaceKind::Diagonal ? "diagonal" : "column"}));
+        break;
+    }
     default:
         // Only a row for a 0 digit has no places to point at.
         add(check.place < places.size() ? wrongPlace(check, places, kind) : "Any number times 0 is 0.");

@@ -17,6 +17,11 @@ struct StepQuestion {
     std::vector<PlaceSum> places;
     PlaceKind kind = PlaceKind::Diagonal;
     std::string task; // the step as the learner sees it before answering
+    // A row of a place above the units may also be typed as it is written in
+    // the long multiplication, with a 0 for each place: 3070 for 307 × 1 in
+    // the tens place.
+    std::size_t placeZeros = 0;
+    int place = 0;
 };
 [[nodiscard]] StepQuestion questionFor(const Reading& reading, std::size_t step);
 
@@ -28,7 +33,9 @@ public:
     struct Attempt {
         enum class Outcome { Refused, Wrong, Right };
         Outcome outcome = Outcome::Refused;
-        std::string message;                    // the refusal or the hint; empty when right
+        // The refusal or the hint; when right, what was right about it if that
+        // needs saying ("307 × 1 = 307, written 3070 in the tens place").
+        std::string message;
         std::optional<std::size_t> markedPlace; // the wrong diagonal or column, when there is one
     };
 
@@ -60,6 +67,7 @@ private:
     std::vector<StepQuestion> questions_;
     std::vector<State> states_;
     std::vector<bool> missed_; // a wrong try was made at this step
+    std::string product_;      // "307 × 12 = 3684", for the summary
 };
 
 } // namespace rods

@@ -6,6 +6,12 @@
 #include <stdexcept>
 
 namespace rods {
+std::size_t Reading::nonZeroRows() const
+{
+    return static_cast<std::size_t>(
+        std::count_if(rows.begin(), rows.end(), [](const RowReading& row) { return row.partial != "0"; }));
+}
+
 std::string withoutLeadingZeros(std::string digits)
 {
     const std::size_t first = digits.find_first_not_of('0');

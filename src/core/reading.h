@@ -69,6 +69,14 @@ struct Reading {
 
     // The rows that take part in the sum: those whose digit is not 0.
     [[nodiscard]] std::vector<const RowReading*> addedRows() const;
+    // Whether the working ends with a step that adds the rows: only when two
+    // or more rows are not 0. With one, that row is the product; with none,
+    // the product is 0.
+    [[nodiscard]] bool hasSumStep() const { return nonZeroRows() >= 2; }
+    // How many rows give more than 0.
+    [[nodiscard]] std::size_t nonZeroRows() const;
+    // A step for each row, and the adding step if there is one.
+    [[nodiscard]] std::size_t steps() const { return rows.size() + (hasSumStep() ? 1 : 0); }
 };
 
 // Plain digits without their leading zeros; "0" for none left.

@@ -19,9 +19,17 @@ inline constexpr std::string_view Times = "\xc3\x97";
 // which row, each diagonal from the right, and the partial product.
 [[nodiscard]] std::string rowInWords(const Reading& reading, std::size_t index);
 
-// The last step: the rows added column by column, and how the sum compares
-// with the product the list shows.
+// The adding step: what it does and the product, and how the product
+// compares with the one the list shows. Its columns are in columnLines.
 [[nodiscard]] std::string sumInWords(const Reading& reading, std::string_view listed);
+
+// The adding step's columns, one short line each, from the right:
+// "units: 4 + 0 = 4", "hundreds: 6 + 7 = 13: write 3, carry 1".
+[[nodiscard]] std::vector<std::string> columnLines(const Reading& reading);
+
+// Step `step` in words: a row, with the product added at the last row when
+// there is no adding step, or the adding step.
+[[nodiscard]] std::string stepInWords(const Reading& reading, std::size_t step, std::string_view listed);
 
 // The step that reads row `index`, as a task for a learner: the row to read
 // and what to type, without the answer.

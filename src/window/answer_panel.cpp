@@ -3,6 +3,7 @@
 #include "window/fixed_text.h"
 
 #include <QAccessible>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,7 +27,7 @@ AnswerPanel::AnswerPanel(QWidget* parent)
     answer_->setObjectName("Answer");
     // Room for the longest answer, 23 digits, and for blanks between them.
     answer_->setMaxLength(64);
-    answer_->setMinimumWidth(answer_->fontMetrics().horizontalAdvance(QString(24, '8')));
+    fitToFont();
     check_->setObjectName("Check");
     check_->setAccessibleDescription("Checks your answer.");
     show_->setObjectName("ShowAnswer");
@@ -74,6 +75,20 @@ void AnswerPanel::setAnswerable(bool answerable)
     answer_->setReadOnly(!answerable);
     check_->setEnabled(answerable);
     show_->setEnabled(answerable);
+}
+
+void AnswerPanel::fitToFont()
+{
+    hint_->setFont(font());
+    answer_->setMinimumWidth(answer_->fontMetrics().horizontalAdvance(QString(24, '8')));
+}
+
+void AnswerPanel::changeEvent(QEvent* event)
+{
+    // Zoomed with its window: the hint and the box grow with the words.
+    if (event->type() == QEvent::FontChange)
+        fitToFont();
+    QWidget::changeEvent(event);
 }
 
 void AnswerPanel::setHint(const QString& hint) { hint_->setText(hint); }

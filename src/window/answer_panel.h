@@ -38,8 +38,12 @@ Q_SIGNALS:
     // The hint as it went out to screen readers.
     void hintAnnounced(const QString& hint);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void setAnswerable(bool answerable);
+    void fitToFont();
 
     QLabel* question_;
     QLineEdit* answer_;

@@ -1,9 +1,12 @@
 #include "window/fixed_text.h"
 
+#include <QEvent>
+
 namespace rods {
 
 FixedText::FixedText(const char* name, const QString& accessibleName, const QFont& font, int lines, QWidget* parent)
     : QPlainTextEdit(parent)
+    , lines_(lines)
 {
     setObjectName(name);
     setAccessibleName(accessibleName);
@@ -13,7 +16,17 @@ FixedText::FixedText(const char* name, const QString& accessibleName, const QFon
     setBackgroundRole(QPalette::Window);
     viewport()->setBackgroundRole(QPalette::Window);
     setFocusPolicy(Qt::NoFocus);
-    setFixedHeight(QFontMetrics(font).lineSpacing() * lines + 8);
+    fitHeight();
+}
+
+void FixedText::fitHeight() { setFixedHeight(QFontMetrics(font()).lineSpacing() * lines_ + 8); }
+
+void FixedText::changeEvent(QEvent* event)
+{
+    // Zoomed: as many lines as before, in the larger font.
+    if (event->type() == QEvent::FontChange)
+        fitHeight();
+    QPlainTextEdit::changeEvent(event);
 }
 
 void FixedText::setText(const QString& text)

@@ -15,6 +15,14 @@ public:
     FixedText(const char* name, const QString& accessibleName, const QFont& font, int lines, QWidget* parent);
 
     void setText(const QString& text);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void fitHeight();
+
+    int lines_;
 };
 
 } // namespace rods

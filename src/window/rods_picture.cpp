@@ -22,8 +22,10 @@ QPen thinPen(const QColor& colour, double width, double devicePixelRatio)
     return pen;
 }
 
-// Below the rods, a band one cell high for the diagonals' digits.
-constexpr int DigitBandTop = BoardTop + RodHeight + 100;
+// Under the lit row, a band one cell high for the digits its diagonals give:
+// the rows below make room for it, so that the eye goes straight from each
+// diagonal to its digit.
+constexpr int DigitBand = RowHeight;
 constexpr int Margin = 100;
 // Room left of the first rod for the digit of the leftmost diagonal.
 constexpr int LeftRoom = 400;
@@ -38,6 +40,8 @@ RodsPicture::RodsPicture(QWidget* parent)
 {
     setObjectName("RodsPicture");
     setAccessibleName("Rods");
+    // Rods and numbers read left to right in every language.
+    setLayoutDirection(Qt::LeftToRight);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
     setMinimumSize(240, 200);
@@ -108,23 +112,17 @@ QPainterPath RodsPicture::diagonalHalves(std::size_t fromRight) const
 
 void RodsPicture::updateRow()
 {
-    if (!row_)
-        return;
-    // The lit row, and the band of the diagonals' digits below the rods.
-    const int rowTop = BoardTop + RowHeight * row_->digit;
-    // One rectangle: the painter clips to a rectangle far quicker than to a
-    // region of two.
-    const QRectF area = extent();
-    update(QRectF(toWidget(area.left(), rowTop), toWidget(area.right(), DigitBandTop + RowHeight))
-               .toAlignedRect()
-               .adjusted(-2, -2, 2, 2));
+    // The rows below the lit row move to make room for its band.
+    update();
 }
+
+int RodsPicture::litRowBottom() const { return BoardTop + RowHeight * (row_->digit + 1); }
 
 QRectF RodsPicture::extent() const
 {
     const int slots = static_cast<int>(rods_.size()) + 1; // the rods and the index rod
     return QRectF(QPointF(-LeftRoom, BoardTop - Margin),
-                  QPointF(rodFrame(slots - 1).right + Margin, DigitBandTop + RowHeight + Margin));
+                  QPointF(rodFrame(slots - 1).right + Margin, BoardTop + RodHeight + DigitBand + Margin));
 }
 
 double RodsPicture::scale() const
@@ -147,7 +145,7 @@ QPointF RodsPicture::diagonalDigitPlace(int fromRight) const
     // Diagonal j ends in the gap left of slot n - j: between the units half
     // of one rod and the tens half of the next.
     const int slot = static_cast<int>(rods_.size()) - fromRight;
-    return QPointF(RodPitch * slot - (RodPitch - RodWidth) / 2.0, DigitBandTop + RowHeight / 2.0);
+    return QPointF(RodPitch * slot - (RodPitch - RodWidth) / 2.0, litRowBottom() + DigitBand / 2.0);
 }
 
 void RodsPicture::paintEvent(QPaintEvent*)
@@ -165,9 +163,24 @@ void RodsPicture::paintEvent(QPaintEvent*)
         rods.setRenderHint(QPainter::Antialiasing);
         drawRods(rods, QPalette::Text, {});
     }
-    painter.drawPixmap(0, 0, cache_);
-    if (!row_)
+    if (!row_) {
+        painter.drawPixmap(0, 0, cache_);
         return;
+    }
+    // The rods down to the lit row's bottom as they stand, the rest a band
+    // lower, and the rods' sides carried through the band.
+    const double split = toWidget(0, litRowBottom()).y();
+    const double band = toWidget(0, litRowBottom() + DigitBand).y() - split;
+    const double w = width();
+    painter.drawPixmap(QRectF(0, 0, w, split), cache_, QRectF(0, 0, w * ratio, split * ratio));
+    painter.drawPixmap(QRectF(0, split + band, w, height() - split - band), cache_,
+                       QRectF(0, split * ratio, w * ratio, (height() - split - band) * ratio));
+    painter.setPen(thinPen(palette().color(QPalette::Text), std::max(1.0, scale() * TwipsPerPixel), ratio));
+    for (std::size_t slot = 0; slot <= rods_.size(); ++slot) {
+        const RodFrame frame = rodFrame(static_cast<int>(slot));
+        for (const int x : {frame.left, frame.right})
+            painter.drawLine(QLineF(toWidget(x, litRowBottom()), toWidget(x, litRowBottom() + DigitBand)));
+    }
 
     // The row read: its cells lit, and their lines and digits drawn again on
     // top of the light.

@@ -15,8 +15,8 @@ namespace rods {
 
 // The rods of a product and the index rod, drawn as on the board and scaled
 // to fit. The row being read is highlighted across every rod and the index
-// rod, and under the rods stands the digit each of its diagonals gives, each
-// under the gap its diagonal ends in. Those digits may be hidden while a
+// rod, and right under it, the rows below making room, stands the digit each
+// of its diagonals gives, each under the gap its diagonal ends in. Those digits may be hidden while a
 // learner works them out, and one diagonal of the row may be marked: its two
 // halves cut out of the light. Colours come from the palette.
 class RodsPicture : public QWidget {
@@ -58,6 +58,9 @@ private:
     void drawDiagonalDigits(QPainter& painter) const;
     void describe();
     void updateRow();
+    // Where the lit row ends, in board twips; the band of its diagonals'
+    // digits starts there.
+    [[nodiscard]] int litRowBottom() const;
     [[nodiscard]] QRectF extent() const;
     [[nodiscard]] double scale() const;
 

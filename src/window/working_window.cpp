@@ -5,27 +5,34 @@
 #include "window/fixed_text.h"
 #include "window/rods_picture.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <iterator>
 
 namespace rods {
 namespace {
 
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
-QString joinLines(const std::vector<std::string>& lines)
+QStringList toLines(const std::vector<std::string>& lines)
 {
     QStringList joined;
     for (const std::string& line : lines)
         joined << fromUtf8(line);
-    return joined.join('\n');
+    return joined;
 }
 
 QLabel* textLabel(const char* name, QWidget* parent)
@@ -36,11 +43,25 @@ QLabel* textLabel(const char* name, QWidget* parent)
     return label;
 }
 
+// Zoom steps, as a browser's: each press of Ctrl+plus goes one up.
+constexpr double ZoomSteps[] = {0.75, 0.9, 1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
+
+// Keeps its place in the layout while hidden, so that showing it never takes
+// room from the picture.
+void keepRoomWhenHidden(QWidget* widget)
+{
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
 } // namespace
 
 WorkingWindow::WorkingWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
+    , view_(new QStackedWidget(this))
     , picture_(new RodsPicture(this))
+    , columns_(new QListWidget(this))
     , counter_(textLabel("StepCounter", this))
     , explanation_(nullptr)
     , longMultiplication_(textLabel("LongMultiplication", this))
@@ -49,24 +70,33 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     , workYourself_(new QCheckBox("Work it yourself", this))
     , tally_(textLabel("Tally", this))
     , answers_(new AnswerPanel(this))
+    , baseFont_(font())
 {
     setObjectName("WorkingWindow");
     // The program ends with its main window, whether or not this one is open.
     setAttribute(Qt::WA_QuitOnClose, false);
-    resize(820, 560);
+    resize(860, 640);
 
-    // Larger than the toolkit's default: pupils read these. A step's text has
-    // a place of its own, so that a longer text never shrinks the picture.
-    QFont reading = font();
-    reading.setPointSizeF(reading.pointSizeF() * 1.25);
-    explanation_ = new FixedText("Explanation", "Step", reading, 5, this);
-    longMultiplication_->setAccessibleName("Long multiplication");
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSizeF(reading.pointSizeF() * 1.2);
-    longMultiplication_->setFont(fixed);
+    explanation_ = new FixedText("Explanation", "Step", font(), 5, this);
+    // The adding step's columns, one line each, in as many columns of lines
+    // as the room needs, so that none has to be scrolled to.
+    columns_->setObjectName("Columns");
+    columns_->setAccessibleName("The columns added");
+    columns_->setFlow(QListView::TopToBottom);
+    columns_->setWrapping(true);
+    columns_->setResizeMode(QListView::Adjust);
+    columns_->setSpacing(2);
+    columns_->setFocusPolicy(Qt::NoFocus);
+    columns_->setSelectionMode(QAbstractItemView::NoSelection);
+    columns_->setLayoutDirection(Qt::LeftToRight);
+    view_->addWidget(picture_);
+    view_->addWidget(columns_);
+    // Read by screen readers as they stand: the label's text is its name.
+    longMultiplication_->setAccessibleDescription("Long multiplication");
     longMultiplication_->setAlignment(Qt::AlignRight | Qt::AlignTop);
     longMultiplication_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    counter_->setAccessibleName("Step number");
+    // Figures are written left to right in every language.
+    longMultiplication_->setLayoutDirection(Qt::LeftToRight);
     previous_->setObjectName("Previous");
     previous_->setAccessibleDescription("Shows the step before this one.");
     next_->setObjectName("Next");
@@ -76,10 +106,11 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     workYourself_->setObjectName("WorkItYourself");
     workYourself_->setAccessibleDescription(
         "You answer each step yourself, and get a hint where an answer goes wrong.");
-    tally_->setAccessibleName("Tally");
+    keepRoomWhenHidden(answers_);
+    keepRoomWhenHidden(tally_);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(picture_, 1);
+    top->addWidget(view_, 1);
     top->addWidget(longMultiplication_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(workYourself_);
@@ -96,6 +127,7 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     setTabOrder(answers_, previous_);
     setTabOrder(previous_, next_);
     setTabOrder(next_, workYourself_);
+    applyZoom();
 
     connect(workYourself_, &QCheckBox::toggled, this, [this](bool on) {
         if (on) {
@@ -115,62 +147,129 @@ WorkingWindow::WorkingWindow(QWidget* parent)
         auto* added = new QShortcut(keys, this, nullptr, nullptr, Qt::WindowShortcut);
         connect(added, &QShortcut::activated, this, action);
     };
-    shortcut(Qt::Key_Left, [this] { goToStep(step_ - 1); });
-    shortcut(Qt::Key_Right, [this] { goToStep(step_ + 1); });
+    // Left and Right belong to the answer box while it has the focus; the
+    // other keys step from anywhere in the window.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::ALT | Qt::Key_Left)})
+        shortcut(keys, [this] { goToStep(step_ - 1); });
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Right), QKeySequence(Qt::Key_PageDown), QKeySequence(Qt::ALT | Qt::Key_Right)})
+        shortcut(keys, [this] { goToStep(step_ + 1); });
     shortcut(Qt::Key_Home, [this] { goToStep(0); });
     shortcut(Qt::Key_End, [this] { goToStep(stepCount() - 1); });
     shortcut(Qt::Key_Escape, [this] { close(); });
     shortcut(QKeySequence::Copy, [this] { QGuiApplication::clipboard()->setText(workingText()); });
+    auto zoomBy = [this](int steps) {
+        const auto* at = std::upper_bound(std::begin(ZoomSteps), std::end(ZoomSteps), zoom_ - 0.01);
+        const auto index = std::clamp<std::ptrdiff_t>(at - std::begin(ZoomSteps) + steps, 0, std::size(ZoomSteps) - 1);
+        setZoom(ZoomSteps[index]);
+    };
+    for (const QKeySequence& keys : {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
+        shortcut(keys, [zoomBy] { zoomBy(1); });
+    shortcut(QKeySequence::ZoomOut, [zoomBy] { zoomBy(-1); });
+    shortcut(Qt::CTRL | Qt::Key_0, [this] { setZoom(1.0); });
+    shortcut(Qt::Key_F11, [this] { isFullScreen() ? showNormal() : showFullScreen(); });
+}
+
+void WorkingWindow::setZoom(double zoom)
+{
+    zoom = std::clamp(zoom, ZoomSteps[0], ZoomSteps[std::size(ZoomSteps) - 1]);
+    if (zoom == zoom_)
+        return;
+    const double grown = zoom / zoom_;
+    zoom_ = zoom;
+    applyZoom();
+    // The window grows with its contents, as far as the screen has room.
+    if (!isMaximized() && !isFullScreen()) {
+        QSize size = (QSizeF(this->size()) * grown).toSize();
+        if (const QScreen* screen = this->screen())
+            size = size.boundedTo(screen->availableGeometry().size());
+        resize(size);
+    }
+}
+
+void WorkingWindow::applyZoom()
+{
+    QFont base = baseFont_;
+    base.setPointSizeF(baseFont_.pointSizeF() * zoom_);
+    setFont(base);
+    // Larger than the toolkit's default: pupils read these.
+    QFont reading = base;
+    reading.setPointSizeF(base.pointSizeF() * 1.25);
+    explanation_->setFont(reading);
+    columns_->setFont(reading);
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSizeF(reading.pointSizeF() * 1.2);
+    longMultiplication_->setFont(fixed);
+    picture_->setMinimumSize((QSizeF(240, 200) * zoom_).toSize());
+    if (working_.reading) {
+        // Wide and tall enough for the whole sum, so that the layout keeps
+        // still while the steps add lines.
+        const QStringList all = toLines(longMultiplication(*working_.reading, SIZE_MAX));
+        const QFontMetrics metrics(fixed);
+        int widest = 0;
+        for (const QString& line : all)
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        longMultiplication_->setMinimumSize(widest + 8, metrics.lineSpacing() * int(all.size()) + 8);
+    }
 }
 
 void WorkingWindow::showProduct(const ProductRecord& record)
 {
+    // A product worked in part is kept to be taken up again.
+    if (working_.reading && session_.practice.answered() > 0 && !session_.practice.finished()) {
+        session_.step = step_;
+        sessions_[key_] = session_;
+    }
     record_ = record;
+    key_ = productSentence(record);
     working_ = workOut(record);
     setWindowTitle(fromUtf8(workingTitle(record)));
     picture_->setRods(record.rods);
-    // Wide and tall enough for the whole sum from the start, so that the
-    // layout keeps still while the steps add lines.
-    longMultiplication_->setText(working_.reading ? joinLines(longMultiplication(*working_.reading, SIZE_MAX))
-                                                  : QString());
-    longMultiplication_->setMinimumSize(longMultiplication_->sizeHint());
-    step_ = 0;
-    startPractice();
+    columns_->clear();
+    if (working_.reading && working_.reading->hasSumStep())
+        columns_->addItems(toLines(columnLines(*working_.reading)));
+    applyZoom();
+    if (const auto kept = sessions_.find(key_); kept != sessions_.end() && working_.reading) {
+        session_ = kept->second;
+        step_ = session_.step;
+        sessions_.erase(kept);
+    } else {
+        step_ = 0;
+        startPractice();
+    }
     showStep();
+    announceStep();
 }
 
 bool WorkingWindow::practising() const { return workYourself_->isChecked() && working_.reading.has_value(); }
 
 void WorkingWindow::startPractice()
 {
-    practice_ = working_.reading ? Practice(*working_.reading) : Practice();
-    typed_.assign(practice_.steps(), QString());
-    verdicts_.assign(practice_.steps(), QString());
-    marked_.reset();
+    session_ = Session();
+    session_.practice = working_.reading ? Practice(*working_.reading) : Practice();
+    session_.typed.assign(session_.practice.steps(), QString());
+    session_.verdicts.assign(session_.practice.steps(), QString());
 }
 
-int WorkingWindow::stepCount() const
-{
-    return working_.reading ? static_cast<int>(working_.reading->rows.size()) + 1 : 0;
-}
+int WorkingWindow::stepCount() const { return working_.reading ? static_cast<int>(working_.reading->steps()) : 0; }
 
 void WorkingWindow::goToStep(int step)
 {
-    const int last = practising() ? static_cast<int>(practice_.reachable()) : stepCount() - 1;
+    const int last = practising() ? static_cast<int>(session_.practice.reachable()) : stepCount() - 1;
     if (stepCount() == 0 || step < 0 || step > last || step == step_)
         return;
     step_ = step;
     showStep();
+    announceStep();
     // Back at the step being worked, the learner types on.
-    if (practising() && practice_.state(static_cast<std::size_t>(step_)) == Practice::State::Open)
+    if (practising() && session_.practice.state(static_cast<std::size_t>(step_)) == Practice::State::Open)
         answers_->focusAnswer();
 }
 
 QString WorkingWindow::stepText(int step) const
 {
-    const Reading& reading = *working_.reading;
-    const auto index = static_cast<std::size_t>(step);
-    return fromUtf8(index < reading.rows.size() ? rowInWords(reading, index) : sumInWords(reading, record_.listed));
+    return fromUtf8(stepInWords(*working_.reading, static_cast<std::size_t>(step), record_.listed));
 }
 
 void WorkingWindow::showStep()
@@ -186,6 +285,7 @@ void WorkingWindow::showStep()
     if (!reading) {
         explanation_->setText(fromUtf8(productSentence(record_) + "\n" + working_.whyNot));
         longMultiplication_->clear();
+        view_->setCurrentWidget(picture_);
         picture_->setRow(nullptr);
         return;
     }
@@ -193,34 +293,76 @@ void WorkingWindow::showStep()
     const std::vector<RowReading>& rows = working_.reading->rows;
     // An open step keeps its answer hidden: the diagonals' digits, its row in
     // the long multiplication and the total.
-    const bool open = practice && practice_.state(index) == Practice::State::Open;
-    picture_->setRow(index < rows.size() ? &rows[index] : nullptr,
-                     open ? RodsPicture::Digits::Hidden : RodsPicture::Digits::Shown);
-    picture_->setMarkedDiagonal(open ? marked_ : std::nullopt);
+    const bool open = practice && session_.practice.state(index) == Practice::State::Open;
+    const bool isRow = index < rows.size();
+    view_->setCurrentWidget(isRow || open ? static_cast<QWidget*>(picture_) : columns_);
+    picture_->setRow(isRow ? &rows[index] : nullptr, open ? RodsPicture::Digits::Hidden : RodsPicture::Digits::Shown);
+    picture_->setMarkedDiagonal(open && isRow ? session_.marked : std::nullopt);
     counter_->setText(QString("Step %1 of %2").arg(step_ + 1).arg(stepCount()));
-    explanation_->setText(open ? fromUtf8(practice_.question(index).task) : stepText(step_));
-    const Total total = !practice || practice_.finished() ? Total::Shown : Total::Hidden;
-    longMultiplication_->setText(joinLines(longMultiplication(*working_.reading, open ? index : index + 1, total)));
+    explanation_->setText(open ? fromUtf8(session_.practice.question(index).task) : stepText(step_));
+    // The total stands under the rows only at the last step, once it is done.
+    const Total total = step_ == stepCount() - 1 && !open ? Total::Shown : Total::Hidden;
+    showLongMultiplication(open ? index : index + 1, total, open && !isRow ? session_.marked : std::nullopt);
     if (practice) {
         showAnswerPanel(index, open);
-        tally_->setText(fromUtf8(practice_.tally()));
+        tally_->setText(fromUtf8(session_.practice.tally()));
     }
     previous_->setEnabled(step_ > 0);
-    next_->setEnabled(step_ < (practice ? static_cast<int>(practice_.reachable()) : stepCount() - 1));
+    next_->setEnabled(step_ < (practice ? static_cast<int>(session_.practice.reachable()) : stepCount() - 1));
+}
+
+void WorkingWindow::showLongMultiplication(std::size_t rowsShown, Total total, std::optional<std::size_t> markedColumn)
+{
+    const QStringList lines = toLines(longMultiplication(*working_.reading, rowsShown, total));
+    if (!markedColumn) {
+        longMultiplication_->setTextFormat(Qt::PlainText);
+        longMultiplication_->setText(lines.join('\n'));
+        return;
+    }
+    // The column a hint points at stands out in every row, as a diagonal
+    // does in the picture. Lines are right-aligned, so a column is the same
+    // number of characters from every line's end.
+    const QString mark =
+        QString("<span style=\"background-color:%1; color:%2\">%3</span>")
+            .arg(palette().color(QPalette::Highlight).name(), palette().color(QPalette::HighlightedText).name());
+    QStringList html;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        const qsizetype at = line.size() - 1 - static_cast<qsizetype>(*markedColumn);
+        // Only the rows under the first rule, not the rules themselves.
+        if (i < 3 || line.contains('-') || at < 0) {
+            html << line.toHtmlEscaped();
+            continue;
+        }
+        html << line.left(at).toHtmlEscaped() + mark.arg(line.mid(at, 1).toHtmlEscaped())
+                    + line.mid(at + 1).toHtmlEscaped();
+    }
+    longMultiplication_->setTextFormat(Qt::RichText);
+    longMultiplication_->setText("<div style=\"white-space:pre\">" + html.join("<br>") + "</div>");
+}
+
+void WorkingWindow::announceStep()
+{
+    if (!working_.reading)
+        return;
+    // Screen readers speak the new step as it appears, as they do a hint.
+    QAccessibleEvent event(explanation_, QAccessible::Alert);
+    QAccessible::updateAccessibility(&event);
+    Q_EMIT stepAnnounced(counter_->text() + ". " + explanation_->toPlainText());
 }
 
 void WorkingWindow::showAnswerPanel(std::size_t step, bool open)
 {
-    const StepQuestion& question = practice_.question(step);
+    const StepQuestion& question = session_.practice.question(step);
     const QString whole = fromUtf8(question.whole);
     QString name = QString("Answer for step %1 of %2: %3").arg(step + 1).arg(stepCount()).arg(whole);
     if (question.kind == PlaceKind::Column)
         name += ", the sum of the rows";
     if (open)
-        answers_->ask(whole + " =", name, typed_[step]);
+        answers_->ask(whole + " =", name, session_.typed[step]);
     else
-        answers_->showAnswered(whole + " =", name, typed_[step]);
-    answers_->setHint(verdicts_[step]);
+        answers_->showAnswered(whole + " =", name, session_.typed[step]);
+    answers_->setHint(session_.verdicts[step]);
 }
 
 void WorkingWindow::checkAnswer(const QString& typed)
@@ -228,7 +370,7 @@ void WorkingWindow::checkAnswer(const QString& typed)
     if (!practising())
         return;
     const auto step = static_cast<std::size_t>(step_);
-    const Practice::Attempt attempt = practice_.answer(step, typed.toStdString());
+    const Practice::Attempt attempt = session_.practice.answer(step, typed.toStdString());
     switch (attempt.outcome) {
     case Practice::Attempt::Outcome::Refused:
         // Counts as nothing: the step's hint comes back with the next try.
@@ -236,15 +378,15 @@ void WorkingWindow::checkAnswer(const QString& typed)
         answers_->announceHint();
         return;
     case Practice::Attempt::Outcome::Wrong:
-        typed_[step] = typed;
-        verdicts_[step] = fromUtf8(attempt.message);
-        marked_ = step < working_.reading->rows.size() ? attempt.markedPlace : std::nullopt;
+        session_.typed[step] = typed;
+        session_.verdicts[step] = fromUtf8(attempt.message);
+        session_.marked = attempt.markedPlace;
         showStep();
         answers_->announceHint();
         return;
     case Practice::Attempt::Outcome::Right:
-        typed_[step] = typed.simplified();
-        settleStep("Right!");
+        session_.typed[step] = typed.simplified();
+        settleStep(attempt.message.empty() ? QString("Right!") : "Right! " + fromUtf8(attempt.message));
         return;
     }
 }
@@ -254,25 +396,33 @@ void WorkingWindow::revealAnswer()
     if (!practising())
         return;
     const auto step = static_cast<std::size_t>(step_);
-    practice_.reveal(step);
-    typed_[step] = fromUtf8(practice_.question(step).answer);
-    settleStep(QString("The answer is %1.").arg(typed_[step]));
+    session_.practice.reveal(step);
+    session_.typed[step] = fromUtf8(session_.practice.question(step).answer);
+    settleStep(QString("The answer is %1.").arg(session_.typed[step]));
 }
 
 void WorkingWindow::settleStep(const QString& verdict)
 {
     const auto step = static_cast<std::size_t>(step_);
-    verdicts_[step] =
-        verdict + " "
-        + (practice_.finished() ? fromUtf8(practice_.summary()) : QString("Press Next for step %1.").arg(step_ + 2));
-    marked_.reset();
+    session_.verdicts[step] = verdict + " "
+                              + (session_.practice.finished() ? fromUtf8(session_.practice.summary())
+                                                              : QString("Press Next for step %1.").arg(step_ + 2));
+    session_.marked.reset();
     showStep();
     answers_->announceHint();
+    // Never on the check box, where a stray Space would change the mode.
     if (next_->isEnabled())
         next_->setFocus(Qt::OtherFocusReason);
+    else if (previous_->isEnabled())
+        previous_->setFocus(Qt::OtherFocusReason);
+    else
+        answers_->focusAnswer();
 }
 
-int WorkingWindow::stepsRevealed() const { return practising() ? static_cast<int>(practice_.answered()) : stepCount(); }
+int WorkingWindow::stepsRevealed() const
+{
+    return practising() ? static_cast<int>(session_.practice.answered()) : stepCount();
+}
 
 QString WorkingWindow::workingText() const
 {
@@ -280,9 +430,14 @@ QString WorkingWindow::workingText() const
         return fromUtf8(productSentence(record_) + "\n" + working_.whyNot + "\n");
     const int revealed = stepsRevealed();
     const Total total = revealed == stepCount() ? Total::Shown : Total::Hidden;
-    QString text = joinLines(longMultiplication(*working_.reading, static_cast<std::size_t>(revealed), total)) + "\n\n";
-    for (int step = 0; step < revealed; ++step)
+    QString text =
+        toLines(longMultiplication(*working_.reading, static_cast<std::size_t>(revealed), total)).join('\n') + "\n\n";
+    for (int step = 0; step < revealed; ++step) {
         text += QString("Step %1 of %2: %3\n").arg(step + 1).arg(stepCount()).arg(stepText(step));
+        if (step == static_cast<int>(working_.reading->rows.size()))
+            for (const std::string& line : columnLines(*working_.reading))
+                text += "  " + fromUtf8(line) + "\n";
+    }
     return text;
 }
 

@@ -3,33 +3,43 @@
 #include "core/practice.h"
 #include "core/working.h"
 
+#include <QFont>
 #include <QWidget>
+
+#include <map>
 
 class QCheckBox;
 class QLabel;
+class QListWidget;
 class QPushButton;
+class QStackedWidget;
 
 namespace rods {
 
+enum class Total;
 class AnswerPanel;
 class FixedText;
 class RodsPicture;
 
 // Shows how one product is read off the rods, one step per multiplicand digit
-// from the units up and a last step that adds the rows: the rods with the row
-// being read, the step in words, and the long multiplication so far. Where a
-// product has no such reading, it says why in one sentence.
+// from the units up and, where two or more rows are not 0, a last step that
+// adds them: the rods with the row being read (or, at the adding step, its
+// columns one line each), the step in words, and the long multiplication so
+// far. Where a product has no such reading, it says why in one sentence.
 //
 // With "Work it yourself" checked, the learner answers each step before its
 // working is shown: a wrong answer gets a hint naming the first wrong diagonal
 // or column, and the next step opens once a step is answered right or shown.
+// A product worked in part is taken up again where it was left, while the
+// program runs.
 class WorkingWindow : public QWidget {
     Q_OBJECT
 
 public:
     explicit WorkingWindow(QWidget* parent = nullptr);
 
-    // Shows the product's working from its first step.
+    // Shows the product's working from its first step, or where the learner
+    // left it.
     void showProduct(const ProductRecord& record);
 
     [[nodiscard]] int step() const { return step_; }
@@ -43,9 +53,28 @@ public:
 
     [[nodiscard]] bool practising() const;
 
+    // How large the window's words, boxes and picture are: 1 as made.
+    [[nodiscard]] double zoom() const { return zoom_; }
+    void setZoom(double zoom);
+
+Q_SIGNALS:
+    // A new step's number and words, as they went out to screen readers.
+    void stepAnnounced(const QString& text);
+
 private:
+    // What a learner has done in one product's working.
+    struct Session {
+        Practice practice;
+        std::vector<QString> typed;        // per step: what was typed, or the answer shown
+        std::vector<QString> verdicts;     // per step: the last hint, or the verdict once answered
+        std::optional<std::size_t> marked; // the diagonal or column the last hint points at
+        int step = 0;
+    };
+
     void showStep();
+    void announceStep();
     void showAnswerPanel(std::size_t step, bool open);
+    void showLongMultiplication(std::size_t rowsShown, Total total, std::optional<std::size_t> markedColumn);
     [[nodiscard]] QString stepText(int step) const;
     // How many steps the learner may see worked: all, or those answered.
     [[nodiscard]] int stepsRevealed() const;
@@ -53,12 +82,16 @@ private:
     void checkAnswer(const QString& typed);
     void revealAnswer();
     void settleStep(const QString& verdict);
+    void applyZoom();
 
     ProductRecord record_;
+    std::string key_; // the product, as the sessions know it
     Working working_;
     int step_ = 0;
 
+    QStackedWidget* view_; // the picture, or at the adding step its columns
     RodsPicture* picture_;
+    QListWidget* columns_;
     QLabel* counter_;
     FixedText* explanation_;
     QLabel* longMultiplication_;
@@ -68,10 +101,12 @@ private:
     QLabel* tally_;
     AnswerPanel* answers_;
 
-    Practice practice_;
-    std::vector<QString> typed_;        // per step: what was typed, or the answer shown
-    std::vector<QString> verdicts_;     // per step: the last hint, or the verdict once answered
-    std::optional<std::size_t> marked_; // the diagonal the last hint points at
+    Session session_;
+    // Products worked in part, taken up again when they are opened.
+    std::map<std::string, Session> sessions_;
+
+    double zoom_ = 1.0;
+    QFont baseFont_;
 };
 
 } // namespace rods

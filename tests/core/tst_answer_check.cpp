@@ -11,6 +11,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace rods;
 
 namespace {
@@ -123,8 +125,37 @@ void TestAnswerCheck::hints_data()
                                << "Your answer has 2 digits, but 307 \u00d7 2 has 3. The third diagonal from the right "
                                   "gives 6, and your answer has no digit for it.";
     QTest::newRow("too long") << "307" << 12ULL << 0 << "1614"
-                              << "Your answer has 4 digits, but 307 \u00d7 2 has 3. Write one digit for each diagonal, "
-                                 "and none for a leftmost diagonal that makes 0.";
+                              << "Your answer has 4 digits, but 307 \u00d7 2 has 3. The 1 in front is one digit too "
+                                 "many.";
+    QTest::newRow("one digit too many")
+        << "58" << 7ULL << 0 << "3406"
+        << "Your answer has 4 digits, but 58 \u00d7 7 has 3. The 3 in front is one digit "
+           "too many.";
+    QTest::newRow("two digits too many")
+        << "58" << 7ULL << 0 << "12406"
+        << "Your answer has 5 digits, but 58 \u00d7 7 has 3. The first 2 digits are too "
+           "many.";
+    QTest::newRow("two digits swapped")
+        << "58" << 7ULL << 0 << "460"
+        << "The 6 and the 0 have changed places: the first diagonal from the right gives "
+           "6, and the next diagonal to its left gives 0.";
+    // 307 x 12, the tens row: 307, written 3070 in the long multiplication.
+    QTest::newRow("written in its place") << "307" << 12ULL << 1 << "3070"
+                                          << "307 \u00d7 1 = 307, written 3070 in the tens place.";
+    QTest::newRow("in its place, a wrong digit") << "307" << 12ULL << 1 << "3060"
+                                                 << "The first diagonal from the right holds only 7, so it gives 7, "
+                                                    "not 6.";
+    QTest::newRow("in its place, a digit too many")
+        << "307" << 12ULL << 1 << "30070"
+        << "Your answer has 5 digits, but 307 \u00d7 1 has 3, and 4 written in the tens place. The third diagonal "
+           "from the right holds 3 and 0, which make 3, not 0.";
+    QTest::newRow("not in its place, swapped") << "307" << 12ULL << 1 << "370"
+                                               << "The 7 and the 0 have changed places: the first diagonal from the "
+                                                  "right gives 7, and the next diagonal to its left gives 0.";
+    QTest::newRow("too many zeros for the place")
+        << "307" << 12ULL << 1 << "30700"
+        << "Your answer ends in 2 zeros, but 307 \u00d7 1 written in the tens "
+           "place ends in 1 zero.";
     QTest::newRow("a zero row") << "307" << 102ULL << 1 << "307"
                                 << "Your answer has 3 digits, but 307 \u00d7 0 has 1. Any number times 0 is 0.";
     // 307 x 12: 614 + 3070; the columns 4 + 0, 1 + 7, 6 + 0, 3.
@@ -224,7 +255,11 @@ void TestAnswerCheck::randomSlipsAreFoundWhereMade()
             if (rest == 0)
                 break;
         }
-        addends.push_back(rows);
+        // The rows are added in a step of their own only where two or more
+        // are not 0.
+        if (std::count_if(rows.begin(), rows.end(), [](Wide row) { return row != 0; }) >= 2)
+            addends.push_back(rows);
+        QCOMPARE(practice.steps(), addends.size());
 
         const std::size_t step = rng.bounded(quint32(addends.size()));
         Wide rightValue = 0;

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cmath>
@@ -218,7 +219,14 @@ QString workThrough(WindowDriver& driver, const SessionModel& model, QRandomGene
     const SessionModel::Factors& factors = model.factors[std::size_t(row)];
     if (!working->windowTitle().startsWith("Working: " + factors.rods + " × "))
         return QString("the Working window's title is '%1'").arg(working->windowTitle());
-    const int steps = factors.multiplicand ? int(factors.multiplicand->size()) + 1 : 0;
+    // A step for each digit of the multiplicand, and one to add the rows
+    // where two or more of them are not 0.
+    int steps = 0;
+    if (factors.multiplicand) {
+        const qsizetype nonZeroRows =
+            factors.rods.toULongLong() == 0 ? 0 : factors.multiplicand->count(QRegularExpression("[1-9]"));
+        steps = int(factors.multiplicand->size()) + (nonZeroRows >= 2 ? 1 : 0);
+    }
     if (working->stepCount() != steps)
         return QString("%1 steps, expected %2").arg(working->stepCount()).arg(steps);
     auto* mode = working->findChild<QCheckBox*>("WorkItYourself");

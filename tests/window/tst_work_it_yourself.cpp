@@ -7,6 +7,7 @@
 #include "window_driver.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -155,7 +156,7 @@ void TestWorkItYourself::work307Times12WithSlips()
     answerBox(w)->setText("614");
     QTest::mouseClick(part<QPushButton>(w, "Check"), Qt::LeftButton);
     QCOMPARE(hint(w), QString("Right! Press Next for step 2."));
-    QVERIFY(explanation(w).contains("so 307 " + Times + " 2 = 614."));
+    QVERIFY(explanation(w).contains("So 307 " + Times + " 2 = 614."));
     QCOMPARE(shadeAt(picture, unitsHalf(1, 2).x(), unitsHalf(1, 2).y()), Shade::Lit);
     QCOMPARE(tally(w), QString("Right at the first try: 0 of 3"));
     QVERIFY(part<QPushButton>(w, "Next")->hasFocus());
@@ -277,7 +278,7 @@ void TestWorkItYourself::showAnswerAndGoingBack()
     QTest::mouseClick(part<QCheckBox>(w, "WorkItYourself"), Qt::LeftButton, {}, QPoint(6, 6));
     QVERIFY(!part<AnswerPanel>(w, "AnswerPanel")->isVisible());
     QTest::keyClick(w, Qt::Key_Home);
-    QVERIFY(explanation(w).contains("so 307 " + Times + " 2 = 614."));
+    QVERIFY(explanation(w).contains("So 307 " + Times + " 2 = 614."));
 }
 
 void TestWorkItYourself::theMainWindowIsNeverTouched()
@@ -307,18 +308,20 @@ void TestWorkItYourself::theMainWindowIsNeverTouched()
 void TestWorkItYourself::hintsAreAnnouncedAndBoxesNamed()
 {
     WindowDriver driver;
-    WorkingWindow* w = openWorking(driver, "58", "000007");
-    QCOMPARE(answerBox(w)->accessibleName(), "Answer for step 1 of 2: 58 " + Times + " 7");
+    // 58 x 17: the rows 406 and 580, added in a third step.
+    WorkingWindow* w = openWorking(driver, "58", "000017");
+    QCOMPARE(answerBox(w)->accessibleName(), "Answer for step 1 of 3: 58 " + Times + " 7");
     // Every control a keyboard reaches has a name a screen reader can say.
     for (QWidget* control : w->findChildren<QWidget*>())
         if (control->isVisible() && control->focusPolicy() != Qt::NoFocus)
             QVERIFY2(!QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
                      qPrintable(control->objectName()));
     // Screen readers only listen on a desktop with an accessibility bus; here
-    // the panel's own report of each alert it sends stands in for them.
+    // the window's own report of each alert it sends stands in for them.
     QStringList alerts;
     QObject::connect(part<AnswerPanel>(w, "AnswerPanel"), &AnswerPanel::hintAnnounced,
                      [&alerts](const QString& text) { alerts << "Hint: " + text; });
+    QObject::connect(w, &WorkingWindow::stepAnnounced, [&alerts](const QString& text) { alerts << "Step: " + text; });
     answer(w, "306");
     // The hint stays readable: it is the text of a read-only box named Hint.
     QAccessibleInterface* box = QAccessible::queryAccessibleInterface(part<QPlainTextEdit>(w, "Hint"));
@@ -333,8 +336,34 @@ void TestWorkItYourself::hintsAreAnnouncedAndBoxesNamed()
              "the carry was forgotten.");
     QVERIFY(alerts[1].startsWith("Hint: Type your answer"));
     QCOMPARE(alerts[2], QString("Hint: Right! Press Next for step 2."));
+    // What a sighted pupil reads, a screen reader reads too.
+    auto spoken = [](QWidget* widget) {
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(widget);
+        return read->text(QAccessible::Name) + "|" + read->text(QAccessible::Value);
+    };
+    QVERIFY(spoken(part<QLabel>(w, "StepCounter")).contains("Step 1 of 3"));
+    QVERIFY(spoken(part<QLabel>(w, "Tally")).contains("Right at the first try: 0 of 3"));
+    QVERIFY(spoken(part<QLabel>(w, "LongMultiplication")).contains("  58\n" + Times + " 17\n----\n 406"));
     QTest::keyClick(part<QPushButton>(w, "Next"), Qt::Key_Return);
-    QCOMPARE(answerBox(w)->accessibleName(), "Answer for step 2 of 2: 58 " + Times + " 7, the sum of the rows");
+    QCOMPARE(alerts.size(), 4);
+    QVERIFY2(alerts[3].startsWith("Step: Step 2 of 3. The tens digit of 17 is 1: read row 1."), qPrintable(alerts[3]));
+    QCOMPARE(answerBox(w)->accessibleName(), "Answer for step 2 of 3: 58 " + Times + " 1");
+    // Typed as written in the tens place, with its 0: right, and said so.
+    answer(w, "580");
+    QCOMPARE(hint(w), "Right! 58 " + Times + " 1 = 58, written 580 in the tens place. Press Next for step 3.");
+    QTest::keyClick(part<QPushButton>(w, "Next"), Qt::Key_Return);
+    QCOMPARE(answerBox(w)->accessibleName(), "Answer for step 3 of 3: 58 " + Times + " 17, the sum of the rows");
+    // A wrong column is marked in the long multiplication, as a diagonal is in
+    // the picture: 406 + 580, the tens column 0 + 8 = 8 typed as 9.
+    answer(w, "996");
+    QVERIFY(hint(w).startsWith("The tens column holds 0 and 8"));
+    auto* longMultiplication = part<QLabel>(w, "LongMultiplication");
+    QCOMPARE(longMultiplication->textFormat(), Qt::RichText);
+    QCOMPARE(longMultiplication->text().count("background-color"), 2); // both rows' tens digits
+    // The last step answered: the focus stays off the mode's check box.
+    answer(w, "986");
+    QVERIFY(!part<QCheckBox>(w, "WorkItYourself")->hasFocus());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(part<QPushButton>(w, "Previous")));
 }
 
 void TestWorkItYourself::theModeIsRemembered()
@@ -348,7 +377,7 @@ void TestWorkItYourself::theModeIsRemembered()
     QCOMPARE(second, first);
     QVERIFY(part<QCheckBox>(second, "WorkItYourself")->isChecked());
     QVERIFY(part<AnswerPanel>(second, "AnswerPanel")->isVisible());
-    QCOMPARE(tally(second), QString("Right at the first try: 0 of 2"));
+    QCOMPARE(tally(second), QString("Right at the first try: 0 of 1"));
     QCOMPARE(part<QLabel>(second, "Question")->text(), "307 " + Times + " 3 =");
 }
 

@@ -19,12 +19,15 @@ using namespace rods;
 namespace {
 
 // 307 x 12, worked by hand.
-const QString Units307x12 =
-    "The units digit of 12 is 2: read row 2. From the right: 4; 0 + 1 = 1; 6 + 0 = 6; so 307 × 2 = 614.";
-const QString Tens307x12 = "The tens digit of 12 is 1: read row 1. From the right: 7; 0 + 0 = 0; 3 + 0 = 3; so 307 × "
-                           "1 = 307, and in the tens place 3070.";
-const QString Sum307x12 = "Add the rows column by column from the right: units: 4 + 0 = 4; tens: 1 + 7 = 8; hundreds: "
-                          "6 + 0 = 6; thousands: 3. So 307 × 12 = 3684, the product in the list.";
+const QString Units307x12 = "The units digit of 12 is 2: read row 2. From the right: the units of 7 give 4; the "
+                            "units of 0 and the tens of 7 give 0 + 1 = 1; the units of 3 and the tens of 0 give 6 + "
+                            "0 = 6. So 307 × 2 = 614.";
+const QString Tens307x12 = "The tens digit of 12 is 1: read row 1. From the right: the units of 7 give 7; the units "
+                           "of 0 and the tens of 7 give 0 + 0 = 0; the units of 3 and the tens of 0 give 3 + 0 = 3. "
+                           "So 307 × 1 = 307, and in the tens place 3070.";
+const QString Sum307x12 = "Add the rows column by column from the right, as the lines show, and carry where a column "
+                          "makes 10 or more. So 307 × 12 = 3684, the product in the list.";
+const QStringList Columns307x12{"units: 4 + 0 = 4", "tens: 1 + 7 = 8", "hundreds: 6 + 0 = 6", "thousands: 3"};
 
 QString labelText(WorkingWindow* window, const char* name)
 {
@@ -70,13 +73,21 @@ LitRow findLitRow(const QImage& image, const QColor& text, const QColor& highlig
         for (int x = 0; x < image.width(); ++x)
             if (near(image.pixelColor(x, y), text))
                 found.rods |= QRect(x, y, 1, 1);
-    std::vector<bool> litColumn(std::size_t(image.width()), false);
+    // The lit row, seen inside the first rod, clear of the digits of the
+    // diagonals under it, which stand over the gaps between the rods: the
+    // first rod's inside runs from 265 to 665 of the 4020 twips that three
+    // rods and the index rod span.
+    const int from = found.rods.left() + found.rods.width() * 8 / 100;
+    const int to = found.rods.left() + found.rods.width() * 15 / 100;
     for (int y = found.rods.top(); y <= found.rods.bottom(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == highlight) {
+        for (int x = from; x <= to; ++x)
+            if (image.pixelColor(x, y) == highlight)
                 found.band |= QRect(x, y, 1, 1);
+    std::vector<bool> litColumn(std::size_t(image.width()), false);
+    for (int y = found.band.top(); y <= found.band.bottom(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == highlight)
                 litColumn[std::size_t(x)] = true;
-            }
     // Cells are told apart by the unlit gaps between the rods.
     for (std::size_t x = 0; x < litColumn.size(); ++x)
         if (litColumn[x] && (x == 0 || !litColumn[x - 1]))
@@ -148,13 +159,27 @@ void TestWorkingWindow::stepsByKeysAndButtons()
     auto shows = [working](const QString& counter, const QString& explanation) {
         return labelText(working, "StepCounter") == counter && labelText(working, "Explanation") == explanation;
     };
-    QCOMPARE(labelText(working, "LongMultiplication"), QString(" 307\n× 12\n----\n 614\n----\n 614"));
+    // Each row appears at its step; the total only at the adding step.
+    QCOMPARE(labelText(working, "LongMultiplication"), QString(" 307\n× 12\n----\n 614"));
     QVERIFY(!button(working, "Previous")->isEnabled());
 
     QTest::keyClick(working, Qt::Key_Right);
     QVERIFY(shows("Step 2 of 3", Tens307x12));
+    QCOMPARE(labelText(working, "LongMultiplication"), QString(" 307\n× 12\n----\n 614\n3070"));
+    QTest::keyClick(working, Qt::Key_PageDown);
+    QVERIFY(shows("Step 3 of 3", Sum307x12));
     QCOMPARE(labelText(working, "LongMultiplication"), QString(" 307\n× 12\n----\n 614\n3070\n----\n3684"));
-    QTest::mouseClick(button(working, "Next"), Qt::LeftButton);
+    // The adding step shows its columns, one line each, where the rods were.
+    auto* columns = working->findChild<QListWidget*>("Columns");
+    QVERIFY(columns->isVisible());
+    QStringList lines;
+    for (int i = 0; i < columns->count(); ++i)
+        lines << columns->item(i)->text();
+    QCOMPARE(lines, Columns307x12);
+    QTest::keyClick(working, Qt::Key_PageUp);
+    QVERIFY(shows("Step 2 of 3", Tens307x12));
+    QVERIFY(!columns->isVisible());
+    QTest::keyClick(working, Qt::Key_Right, Qt::AltModifier);
     QVERIFY(shows("Step 3 of 3", Sum307x12));
     QVERIFY(!button(working, "Next")->isEnabled());
     QTest::keyClick(working, Qt::Key_Right); // past the end: stays
@@ -188,7 +213,8 @@ void TestWorkingWindow::copiesTheWorkingAndTheProduct()
     QCOMPARE(QGuiApplication::clipboard()->text(),
              QString(" 307\n× 12\n----\n 614\n3070\n----\n3684\n\n"
                      "Step 1 of 3: "
-                     + Units307x12 + "\nStep 2 of 3: " + Tens307x12 + "\nStep 3 of 3: " + Sum307x12 + "\n"));
+                     + Units307x12 + "\nStep 2 of 3: " + Tens307x12 + "\nStep 3 of 3: " + Sum307x12 + "\n  "
+                     + Columns307x12.join("\n  ") + "\n"));
 }
 
 void TestWorkingWindow::productsRememberTheirFactors()
@@ -204,8 +230,12 @@ void TestWorkingWindow::productsRememberTheirFactors()
     QCOMPARE(working->windowTitle(), QString("Working: 307 × 12"));
     QCOMPARE(driver.doubleClickProduct(1), working); // one window, refilled
     QCOMPARE(working->windowTitle(), QString("Working: 3075 × 3"));
-    QCOMPARE(labelText(working, "Explanation"), QString("The units digit of 3 is 3: read row 3. From the right: 5; 1 + "
-                                                        "1 = 2; 0 + 2 = 2; 9 + 0 = 9; so 3075 × 3 = 9225."));
+    // 3075 x 3: the cells 0|9, 0|0, 2|1, 1|5.
+    QCOMPARE(labelText(working, "Explanation"),
+             QString("The units digit of 3 is 3: read row 3. From the right: the units of 5 give 5; the units of 7 "
+                     "and the tens of 5 give 1 + 1 = 2; the units of 0 and the tens of 7 give 0 + 2 = 2; the units of "
+                     "3 and the tens of 0 give 9 + 0 = 9. So 3075 × 3 = 9225. Only one row is not 0, so it is the "
+                     "product: 3075 × 3 = 9225, the product in the list."));
     QTest::keyClick(working, Qt::Key_End);
 
     // Clear and GO leave the open window as it is.
@@ -213,7 +243,7 @@ void TestWorkingWindow::productsRememberTheirFactors()
     driver.pressGo();
     QVERIFY(working->isVisible());
     QCOMPARE(working->windowTitle(), QString("Working: 3075 × 3"));
-    QCOMPARE(labelText(working, "StepCounter"), QString("Step 2 of 2"));
+    QCOMPARE(labelText(working, "StepCounter"), QString("Step 1 of 1"));
     // The product of no rods has no reading, and says so.
     QCOMPARE(driver.doubleClickProduct(0), working);
     QCOMPARE(working->windowTitle(), QString("Working: 0 × 3"));
@@ -305,7 +335,8 @@ void TestWorkingWindow::pictureHighlightsTheRow()
             // y 200, row 0 the header.
             const double left = 1030.0 * slot;
             for (int r : {row - 1, row, row + 1}) {
-                const double top = 200.0 + 700 * r;
+                // The rows below the lit row stand a band of 700 lower.
+                const double top = 200.0 + 700 * r + (r > row ? 700 : 0);
                 const QColor seen = slot < 3 ? colourAt(picture, image, left + 100, top + 300)
                                              : colourAt(picture, image, left + 150, top + 350);
                 const QColor expected = r == row ? highlight : base;
@@ -315,20 +346,32 @@ void TestWorkingWindow::pictureHighlightsTheRow()
             }
         }
         // The same from the pixels alone: four lit cells (three rods and the
-        // index rod) filling the tenth of the rods' height that row r takes,
-        // below the header cell and r - 1 rows.
+        // index rod) filling the eleventh of the rods' height that row r
+        // takes (ten rows and the band of digits), below the header cell and
+        // r - 1 rows.
         const LitRow lit = findLitRow(image, picture->palette().color(QPalette::Text), highlight);
         QCOMPARE(lit.cells, 4);
         const double height = lit.rods.height();
         QVERIFY2(
-            std::abs((lit.band.top() - lit.rods.top()) / height - row / 10.0) < 0.01,
+            std::abs((lit.band.top() - lit.rods.top()) / height - row / 11.0) < 0.01,
             qPrintable(
                 QString("band from %1, rods %2 to %3").arg(lit.band.top()).arg(lit.rods.top()).arg(lit.rods.bottom())));
-        QVERIFY2(std::abs(lit.band.height() / height - 0.1) < 0.01, qPrintable(QString::number(lit.band.height())));
+        QVERIFY2(std::abs(lit.band.height() / height - 1 / 11.0) < 0.01,
+                 qPrintable(QString::number(lit.band.height())));
+        // Right under the lit row, over the gap where each diagonal ends, the
+        // digit it gives stands in a disc: the first diagonal's at the gap
+        // left of the index rod.
+        QCOMPARE(colourAt(picture, image, 3 * 1030 - 50 - 200, 200.0 + 700 * (row + 1) + 350), highlight);
         // The diagonal of the first rod's lit cell crosses its middle in the
-        // text colour, not the highlight.
+        // text colour, not the highlight: a pixel of it within one of the
+        // middle, wherever the scale puts the line.
         const double top = 200.0 + 700 * row;
-        QVERIFY(colourAt(picture, image, 930 / 2.0, top + 700 / 2.0) != highlight);
+        const QPoint middle = (picture->toWidget(930 / 2.0, top + 700 / 2.0) * picture->devicePixelRatioF()).toPoint();
+        bool crossed = false;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                crossed = crossed || image.pixelColor(middle + QPoint(dx, dy)) != highlight;
+        QVERIFY(crossed);
     }
     QApplication::setPalette(original);
 }

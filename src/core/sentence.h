@@ -1,0 +1,17 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace rods {
+
+// A whole sentence with its numbers put in: each %1 to %9 in `pattern` is
+// replaced by that argument. Learners' words are written whole this way, never
+// glued from pieces, so that a translator sees each sentence as it stands.
+[[nodiscard]] std::string sentence(std::string_view pattern, std::initializer_list<std::string_view> arguments);
+
+// "1 digit", "2 digits": a count with its noun in the right form.
+[[nodiscard]] std::string counted(std::size_t count, std::string_view one, std::string_view many);
+
+} // namespace rods
