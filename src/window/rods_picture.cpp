@@ -153,6 +153,10 @@ void RodsPicture::paintEvent(QPaintEvent*)
     if (rods_.empty())
         return;
     QPainter painter(this);
+    // A painter takes the application's direction, not the widget's: the
+    // rods' digits would be aligned from the right under a right-to-left
+    // desktop and drawn out of their cells.
+    painter.setLayoutDirection(Qt::LeftToRight);
     const qreal ratio = devicePixelRatioF();
     if (cache_.size() != size() * ratio) {
         // The rods change only with the product; steps only light a row.
@@ -160,6 +164,7 @@ void RodsPicture::paintEvent(QPaintEvent*)
         cache_.setDevicePixelRatio(ratio);
         cache_.fill(Qt::transparent);
         QPainter rods(&cache_);
+        rods.setLayoutDirection(Qt::LeftToRight);
         rods.setRenderHint(QPainter::Antialiasing);
         drawRods(rods, QPalette::Text, {});
     }

@@ -118,6 +118,7 @@ private Q_SLOTS:
     void theMainWindowIsNeverTouched();
     void hintsAreAnnouncedAndBoxesNamed();
     void theModeIsRemembered();
+    void aProductWorkedInPartIsTakenUpAgain();
 };
 
 void TestWorkItYourself::work307Times12WithSlips()
@@ -379,6 +380,26 @@ void TestWorkItYourself::theModeIsRemembered()
     QVERIFY(part<AnswerPanel>(second, "AnswerPanel")->isVisible());
     QCOMPARE(tally(second), QString("Right at the first try: 0 of 1"));
     QCOMPARE(part<QLabel>(second, "Question")->text(), "307 " + Times + " 3 =");
+}
+
+void TestWorkItYourself::aProductWorkedInPartIsTakenUpAgain()
+{
+    WindowDriver driver;
+    WorkingWindow* w = openWorking(driver, "307", "000012");
+    answer(w, "614");
+    QTest::keyClick(w, Qt::Key_PageDown);
+    answer(w, "3060");
+    // Closed in the middle, another product opened, then this one again.
+    QTest::keyClick(w, Qt::Key_Escape);
+    driver.setMultiplicand("000003");
+    driver.pressGo();
+    QCOMPARE(driver.doubleClickProduct(1), w);
+    QCOMPARE(tally(w), QString("Right at the first try: 0 of 1"));
+    QCOMPARE(driver.doubleClickProduct(0), w);
+    QCOMPARE(w->step(), 1);
+    QCOMPARE(tally(w), QString("Right at the first try: 1 of 3"));
+    QCOMPARE(answerBox(w)->text(), QString("3060"));
+    QVERIFY(hint(w).startsWith("The first diagonal from the right holds only 7"));
 }
 
 QTEST_MAIN(TestWorkItYourself)

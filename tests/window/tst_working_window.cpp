@@ -14,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include <map>
+
 using namespace rods;
 
 namespace {
@@ -110,6 +112,8 @@ private Q_SLOTS:
     void pictureHighlightsTheRow_data();
     void pictureHighlightsTheRow();
     void mainWindowKeepsItsKeys();
+    void numbersStayLeftToRight();
+    void zoomsTheWholeWindow();
 };
 
 void TestWorkingWindow::opensByDoubleClickEnterAndMenu()
@@ -394,6 +398,72 @@ void TestWorkingWindow::mainWindowKeepsItsKeys()
     QTest::keyClick(driver.controls().list1, Qt::Key_Return);
     QCOMPARE(driver.listItems(), QStringList({"3684"}));
     QCOMPARE(int(driver.board().RodCount()), 3);
+}
+
+void TestWorkingWindow::numbersStayLeftToRight()
+{
+    // The layout an Arabic or Hebrew desktop gives.
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    WindowDriver driver;
+    work307x12(driver);
+    WorkingWindow* working = driver.doubleClickProduct(0);
+    QVERIFY(QTest::qWaitForWindowExposed(working));
+    QCOMPARE(working->layoutDirection(), Qt::RightToLeft);
+    auto* picture = working->findChild<RodsPicture*>();
+    const QImage image = picture->grab().toImage();
+    const QColor digits = picture->palette().color(QPalette::HighlightedText);
+    // Row 2 is lit: in each of its cells (0|6, 0|0, 1|4 and the index rod's
+    // 2), digits in the highlighted text's colour, inside the cell.
+    for (int slot = 0; slot <= 3; ++slot) {
+        const QRect cell = QRectF(picture->toWidget(1030.0 * slot, 1600) * picture->devicePixelRatioF(),
+                                  picture->toWidget(1030.0 * slot + 930, 2300) * picture->devicePixelRatioF())
+                               .toRect();
+        int seen = 0;
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x)
+                seen += near(image.pixelColor(x, y), digits) ? 1 : 0;
+        QVERIFY2(seen > 4, qPrintable(QString("no digits in the lit cell of slot %1").arg(slot)));
+    }
+    // The long multiplication keeps its figures' order.
+    QCOMPARE(working->findChild<QLabel*>("LongMultiplication")->layoutDirection(), Qt::LeftToRight);
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+}
+
+void TestWorkingWindow::zoomsTheWholeWindow()
+{
+    WindowDriver driver;
+    work307x12(driver);
+    WorkingWindow* working = driver.doubleClickProduct(0);
+    QVERIFY(QTest::qWaitForWindowExposed(working));
+    auto points = [working](const char* name) { return working->findChild<QWidget*>(name)->font().pointSizeF(); };
+    const char* parts[] = {"Explanation", "LongMultiplication", "Next", "StepCounter", "Hint", "Answer"};
+    std::map<QString, double> before;
+    for (const char* name : parts)
+        before[name] = points(name);
+    const QSize picture = working->findChild<RodsPicture*>()->minimumSize();
+
+    QTest::keyClick(working, Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(working->zoom(), 1.25);
+    for (const char* name : parts)
+        QVERIFY2(std::abs(points(name) - before[name] * 1.25) < 0.01, name);
+    QCOMPARE(working->findChild<RodsPicture*>()->minimumSize(), picture * 1.25);
+    QTest::keyClick(working, Qt::Key_Equal, Qt::ControlModifier);
+    QCOMPARE(working->zoom(), 1.5);
+    QTest::keyClick(working, Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(working->zoom(), 1.25);
+
+    // Kept for the next product while the program runs; Ctrl+0 goes back.
+    working->close();
+    QCOMPARE(driver.doubleClickProduct(0), working);
+    QCOMPARE(working->zoom(), 1.25);
+    QTest::keyClick(working, Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(working->zoom(), 1.0);
+    for (const char* name : parts)
+        QCOMPARE(points(name), before[name]);
+    QTest::keyClick(working, Qt::Key_F11);
+    QVERIFY(working->isFullScreen());
+    QTest::keyClick(working, Qt::Key_F11);
+    QVERIFY(!working->isFullScreen());
 }
 
 QTEST_MAIN(TestWorkingWindow)
