@@ -112,8 +112,11 @@ QPainterPath RodsPicture::diagonalHalves(std::size_t fromRight) const
 
 void RodsPicture::updateRow()
 {
-    // The rows below the lit row move to make room for its band.
-    update();
+    if (!row_)
+        return;
+    // The lit row, and below it its band and the rows that make room for it.
+    const int top = static_cast<int>(toWidget(0, BoardTop + RowHeight * row_->digit).y());
+    update(QRect(0, top - 2, width(), height() - top + 2));
 }
 
 int RodsPicture::litRowBottom() const { return BoardTop + RowHeight * (row_->digit + 1); }

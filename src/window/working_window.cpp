@@ -2,6 +2,8 @@
 
 #include "core/reading_words.h"
 #include "window/answer_panel.h"
+#include "window/column_lines.h"
+#include "window/column_marks.h"
 #include "window/fixed_text.h"
 #include "window/rods_picture.h"
 
@@ -12,7 +14,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -61,10 +62,10 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
     , view_(new QStackedWidget(this))
     , picture_(new RodsPicture(this))
-    , columns_(new QListWidget(this))
+    , columns_(new ColumnLines(this))
     , counter_(textLabel("StepCounter", this))
     , explanation_(nullptr)
-    , longMultiplication_(textLabel("LongMultiplication", this))
+    , longMultiplication_(new ColumnMarks(this))
     , previous_(new QPushButton("Previous", this))
     , next_(new QPushButton("Next", this))
     , workYourself_(new QCheckBox("Work it yourself", this))
@@ -78,25 +79,13 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     resize(860, 640);
 
     explanation_ = new FixedText("Explanation", "Step", font(), 5, this);
-    // The adding step's columns, one line each, in as many columns of lines
-    // as the room needs, so that none has to be scrolled to.
     columns_->setObjectName("Columns");
     columns_->setAccessibleName("The columns added");
-    columns_->setFlow(QListView::TopToBottom);
-    columns_->setWrapping(true);
-    columns_->setResizeMode(QListView::Adjust);
-    columns_->setSpacing(2);
-    columns_->setFocusPolicy(Qt::NoFocus);
-    columns_->setSelectionMode(QAbstractItemView::NoSelection);
-    columns_->setLayoutDirection(Qt::LeftToRight);
     view_->addWidget(picture_);
     view_->addWidget(columns_);
     // Read by screen readers as they stand: the label's text is its name.
     longMultiplication_->setAccessibleDescription("Long multiplication");
-    longMultiplication_->setAlignment(Qt::AlignRight | Qt::AlignTop);
     longMultiplication_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // Figures are written left to right in every language.
-    longMultiplication_->setLayoutDirection(Qt::LeftToRight);
     previous_->setObjectName("Previous");
     previous_->setAccessibleDescription("Shows the step before this one.");
     next_->setObjectName("Next");
@@ -226,9 +215,8 @@ void WorkingWindow::showProduct(const ProductRecord& record)
     working_ = workOut(record);
     setWindowTitle(fromUtf8(workingTitle(record)));
     picture_->setRods(record.rods);
-    columns_->clear();
-    if (working_.reading && working_.reading->hasSumStep())
-        columns_->addItems(toLines(columnLines(*working_.reading)));
+    columns_->setLines(working_.reading && working_.reading->hasSumStep() ? toLines(columnLines(*working_.reading))
+                                                                          : QStringList());
     applyZoom();
     if (const auto kept = sessions_.find(key_); kept != sessions_.end() && working_.reading) {
         session_ = kept->second;
@@ -314,31 +302,15 @@ void WorkingWindow::showStep()
 void WorkingWindow::showLongMultiplication(std::size_t rowsShown, Total total, std::optional<std::size_t> markedColumn)
 {
     const QStringList lines = toLines(longMultiplication(*working_.reading, rowsShown, total));
-    if (!markedColumn) {
-        longMultiplication_->setTextFormat(Qt::PlainText);
-        longMultiplication_->setText(lines.join('\n'));
-        return;
-    }
-    // The column a hint points at stands out in every row, as a diagonal
-    // does in the picture. Lines are right-aligned, so a column is the same
-    // number of characters from every line's end.
-    const QString mark =
-        QString("<span style=\"background-color:%1; color:%2\">%3</span>")
-            .arg(palette().color(QPalette::Highlight).name(), palette().color(QPalette::HighlightedText).name());
-    QStringList html;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString& line = lines[i];
-        const qsizetype at = line.size() - 1 - static_cast<qsizetype>(*markedColumn);
-        // Only the rows under the first rule, not the rules themselves.
-        if (i < 3 || line.contains('-') || at < 0) {
-            html << line.toHtmlEscaped();
-            continue;
-        }
-        html << line.left(at).toHtmlEscaped() + mark.arg(line.mid(at, 1).toHtmlEscaped())
-                    + line.mid(at + 1).toHtmlEscaped();
-    }
-    longMultiplication_->setTextFormat(Qt::RichText);
-    longMultiplication_->setText("<div style=\"white-space:pre\">" + html.join("<br>") + "</div>");
+    // The column a hint points at stands out in the rows, as a diagonal does
+    // in the picture: the lines under the first rule that are not rules.
+    std::vector<int> rows;
+    for (qsizetype i = 3; i < lines.size(); ++i)
+        if (!lines[i].contains('-'))
+            rows.push_back(static_cast<int>(i));
+    longMultiplication_->setText(lines.join('\n'));
+    longMultiplication_->setMarkedColumn(
+        markedColumn ? std::optional<int>(static_cast<int>(*markedColumn)) : std::nullopt, rows);
 }
 
 void WorkingWindow::announceStep()

@@ -10,7 +10,6 @@
 
 class QCheckBox;
 class QLabel;
-class QListWidget;
 class QPushButton;
 class QStackedWidget;
 
@@ -18,6 +17,8 @@ namespace rods {
 
 enum class Total;
 class AnswerPanel;
+class ColumnLines;
+class ColumnMarks;
 class FixedText;
 class RodsPicture;
 
@@ -91,10 +92,10 @@ private:
 
     QStackedWidget* view_; // the picture, or at the adding step its columns
     RodsPicture* picture_;
-    QListWidget* columns_;
+    ColumnLines* columns_;
     QLabel* counter_;
     FixedText* explanation_;
-    QLabel* longMultiplication_;
+    ColumnMarks* longMultiplication_;
     QPushButton* previous_;
     QPushButton* next_;
     QCheckBox* workYourself_;

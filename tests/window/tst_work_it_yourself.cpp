@@ -358,9 +358,26 @@ void TestWorkItYourself::hintsAreAnnouncedAndBoxesNamed()
     // the picture: 406 + 580, the tens column 0 + 8 = 8 typed as 9.
     answer(w, "996");
     QVERIFY(hint(w).startsWith("The tens column holds 0 and 8"));
+    // Lines "  58", "× 17", "----", " 406", " 580" in a fixed-width font,
+    // right-aligned: the lit pixels stand in the second character from the
+    // right, on the two rows' lines.
     auto* longMultiplication = part<QLabel>(w, "LongMultiplication");
-    QCOMPARE(longMultiplication->textFormat(), Qt::RichText);
-    QCOMPARE(longMultiplication->text().count("background-color"), 2); // both rows' tens digits
+    const QImage image = longMultiplication->grab().toImage();
+    const double ratio = longMultiplication->devicePixelRatioF();
+    const QColor highlight = longMultiplication->palette().color(QPalette::Highlight);
+    const QFontMetricsF metrics(longMultiplication->font());
+    const double right = longMultiplication->contentsRect().right() + 1;
+    const double character = metrics.horizontalAdvance('0');
+    QRectF lit;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == highlight)
+                lit |= QRectF(x / ratio, y / ratio, 1 / ratio, 1 / ratio);
+    QVERIFY2(!lit.isEmpty(), "no column marked");
+    QVERIFY2(lit.left() >= right - 2 * character - 1 && lit.right() <= right - character + 1,
+             qPrintable(QString("marked from x %1 to %2").arg(lit.left()).arg(lit.right())));
+    QVERIFY2(lit.top() >= 3 * metrics.lineSpacing() - 1 && lit.bottom() <= 5 * metrics.lineSpacing() + 1,
+             qPrintable(QString("marked from y %1 to %2").arg(lit.top()).arg(lit.bottom())));
     // The last step answered: the focus stays off the mode's check box.
     answer(w, "986");
     QVERIFY(!part<QCheckBox>(w, "WorkItYourself")->hasFocus());

@@ -1,6 +1,7 @@
 // The Working window, driven as a learner drives it: products opened from the
 // list by double-click, Enter and the context menu; steps by keys and
 // buttons; copying; the picture's highlighted row read back from its pixels.
+#include "window/column_lines.h"
 #include "window/rods_picture.h"
 #include "window_driver.h"
 
@@ -174,12 +175,9 @@ void TestWorkingWindow::stepsByKeysAndButtons()
     QVERIFY(shows("Step 3 of 3", Sum307x12));
     QCOMPARE(labelText(working, "LongMultiplication"), QString(" 307\n× 12\n----\n 614\n3070\n----\n3684"));
     // The adding step shows its columns, one line each, where the rods were.
-    auto* columns = working->findChild<QListWidget*>("Columns");
+    auto* columns = working->findChild<ColumnLines*>("Columns");
     QVERIFY(columns->isVisible());
-    QStringList lines;
-    for (int i = 0; i < columns->count(); ++i)
-        lines << columns->item(i)->text();
-    QCOMPARE(lines, Columns307x12);
+    QCOMPARE(columns->lines(), Columns307x12);
     QTest::keyClick(working, Qt::Key_PageUp);
     QVERIFY(shows("Step 2 of 3", Tens307x12));
     QVERIFY(!columns->isVisible());
