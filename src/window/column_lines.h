@@ -1,13 +1,16 @@
 #pragma once
 
-#include <QStaticText>
+#include <QPixmap>
 #include <QWidget>
+
+class QPainter;
 
 namespace rods {
 
 // Short lines, one under the other, flowing into as many columns side by
 // side as the height needs, so that none is ever scrolled to: the adding
-// step's columns, one line each. Each line is laid out once, when it is set.
+// step's columns, one line each. They are drawn once into a picture of their
+// own, which each paint then only copies.
 class ColumnLines : public QWidget {
     Q_OBJECT
 
@@ -20,13 +23,13 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void prepare();
+    void draw(QPainter& painter) const;
 
     QStringList lines_;
-    std::vector<QStaticText> laidOut_;
-    double widest_ = 0;
+    QPixmap drawn_; // the lines at the widget's size; null when to be drawn again
 };
 
 } // namespace rods

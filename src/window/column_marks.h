@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QLabel>
+#include <QStaticText>
+#include <QWidget>
 
 #include <optional>
 #include <vector>
@@ -9,13 +10,20 @@ namespace rods {
 
 // Lines of figures in a fixed-width font, right-aligned, one of whose
 // columns may stand out in some of the lines: the long multiplication, with
-// the column a hint points at marked in its rows. The text stays plain, so a
-// new text is laid out as quickly as any label's.
-class ColumnMarks : public QLabel {
+// the column a hint points at marked in its rows. Each line is laid out once,
+// when it is set, and the widget's size never follows its text, so a new
+// text repaints only this widget and never lays out the window again.
+class ColumnMarks : public QWidget {
     Q_OBJECT
 
 public:
     explicit ColumnMarks(QWidget* parent = nullptr);
+
+    void setLines(const QStringList& lines);
+    // The lines as one text, a line each.
+    [[nodiscard]] QString text() const { return lines_.join('\n'); }
+    // Room for the given lines, the most the widget will be asked to show.
+    void fitTo(const QStringList& lines);
 
     // Column `column` from the right marked in the given lines (from 0), or
     // nothing marked.
@@ -24,10 +32,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void prepare();
+
+    QStringList lines_;
+    std::vector<QStaticText> laidOut_;
     std::optional<int> column_;
-    std::vector<int> lines_;
+    std::vector<int> marked_;
 };
 
 } // namespace rods

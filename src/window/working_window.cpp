@@ -83,9 +83,7 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     columns_->setAccessibleName("The columns added");
     view_->addWidget(picture_);
     view_->addWidget(columns_);
-    // Read by screen readers as they stand: the label's text is its name.
     longMultiplication_->setAccessibleDescription("Long multiplication");
-    longMultiplication_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     previous_->setObjectName("Previous");
     previous_->setAccessibleDescription("Shows the step before this one.");
     next_->setObjectName("Next");
@@ -191,16 +189,10 @@ void WorkingWindow::applyZoom()
     fixed.setPointSizeF(reading.pointSizeF() * 1.2);
     longMultiplication_->setFont(fixed);
     picture_->setMinimumSize((QSizeF(240, 200) * zoom_).toSize());
-    if (working_.reading) {
-        // Wide and tall enough for the whole sum, so that the layout keeps
-        // still while the steps add lines.
-        const QStringList all = toLines(longMultiplication(*working_.reading, SIZE_MAX));
-        const QFontMetrics metrics(fixed);
-        int widest = 0;
-        for (const QString& line : all)
-            widest = std::max(widest, metrics.horizontalAdvance(line));
-        longMultiplication_->setMinimumSize(widest + 8, metrics.lineSpacing() * int(all.size()) + 8);
-    }
+    // Wide and tall enough for the whole sum, so that the layout keeps still
+    // while the steps add lines.
+    if (working_.reading)
+        longMultiplication_->fitTo(toLines(longMultiplication(*working_.reading, SIZE_MAX)));
 }
 
 void WorkingWindow::showProduct(const ProductRecord& record)
@@ -272,7 +264,7 @@ void WorkingWindow::showStep()
     tally_->setVisible(practice);
     if (!reading) {
         explanation_->setText(fromUtf8(productSentence(record_) + "\n" + working_.whyNot));
-        longMultiplication_->clear();
+        longMultiplication_->setLines({});
         view_->setCurrentWidget(picture_);
         picture_->setRow(nullptr);
         return;
@@ -308,7 +300,7 @@ void WorkingWindow::showLongMultiplication(std::size_t rowsShown, Total total, s
     for (qsizetype i = 3; i < lines.size(); ++i)
         if (!lines[i].contains('-'))
             rows.push_back(static_cast<int>(i));
-    longMultiplication_->setText(lines.join('\n'));
+    longMultiplication_->setLines(lines);
     longMultiplication_->setMarkedColumn(
         markedColumn ? std::optional<int>(static_cast<int>(*markedColumn)) : std::nullopt, rows);
 }

@@ -3,6 +3,7 @@
 // back from the window, the marked diagonal found in the picture's pixels, and
 // the main window left exactly as it was.
 #include "window/answer_panel.h"
+#include "window/column_marks.h"
 #include "window/rods_picture.h"
 #include "window_driver.h"
 
@@ -31,7 +32,7 @@ template <typename Widget> Widget* part(WorkingWindow* window, const char* name)
 QString hint(WorkingWindow* w) { return part<QPlainTextEdit>(w, "Hint")->toPlainText(); }
 QString tally(WorkingWindow* w) { return part<QLabel>(w, "Tally")->text(); }
 QString explanation(WorkingWindow* w) { return part<QPlainTextEdit>(w, "Explanation")->toPlainText(); }
-QString longMultiplication(WorkingWindow* w) { return part<QLabel>(w, "LongMultiplication")->text(); }
+QString longMultiplication(WorkingWindow* w) { return part<ColumnMarks>(w, "LongMultiplication")->text(); }
 QLineEdit* answerBox(WorkingWindow* w) { return part<QLineEdit>(w, "Answer"); }
 
 // Types an answer and presses Enter in the box, as a pupil does.
@@ -344,7 +345,7 @@ void TestWorkItYourself::hintsAreAnnouncedAndBoxesNamed()
     };
     QVERIFY(spoken(part<QLabel>(w, "StepCounter")).contains("Step 1 of 3"));
     QVERIFY(spoken(part<QLabel>(w, "Tally")).contains("Right at the first try: 0 of 3"));
-    QVERIFY(spoken(part<QLabel>(w, "LongMultiplication")).contains("  58\n" + Times + " 17\n----\n 406"));
+    QVERIFY(spoken(part<ColumnMarks>(w, "LongMultiplication")).contains("  58\n" + Times + " 17\n----\n 406"));
     QTest::keyClick(part<QPushButton>(w, "Next"), Qt::Key_Return);
     QCOMPARE(alerts.size(), 4);
     QVERIFY2(alerts[3].startsWith("Step: Step 2 of 3. The tens digit of 17 is 1: read row 1."), qPrintable(alerts[3]));
@@ -361,23 +362,32 @@ void TestWorkItYourself::hintsAreAnnouncedAndBoxesNamed()
     // Lines "  58", "× 17", "----", " 406", " 580" in a fixed-width font,
     // right-aligned: the lit pixels stand in the second character from the
     // right, on the two rows' lines.
-    auto* longMultiplication = part<QLabel>(w, "LongMultiplication");
+    auto* longMultiplication = part<ColumnMarks>(w, "LongMultiplication");
     const QImage image = longMultiplication->grab().toImage();
     const double ratio = longMultiplication->devicePixelRatioF();
     const QColor highlight = longMultiplication->palette().color(QPalette::Highlight);
+    const QColor ink = longMultiplication->palette().color(QPalette::WindowText);
     const QFontMetricsF metrics(longMultiplication->font());
-    const double right = longMultiplication->contentsRect().right() + 1;
     const double character = metrics.horizontalAdvance('0');
-    QRectF lit;
+    QRectF lit, inked;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRectF pixel(x / ratio, y / ratio, 1 / ratio, 1 / ratio);
             if (image.pixelColor(x, y) == highlight)
-                lit |= QRectF(x / ratio, y / ratio, 1 / ratio, 1 / ratio);
+                lit |= pixel;
+            else if (qGray(image.pixel(x, y)) < 100 && qGray(ink.rgb()) < 100)
+                inked |= pixel;
+        }
     QVERIFY2(!lit.isEmpty(), "no column marked");
-    QVERIFY2(lit.left() >= right - 2 * character - 1 && lit.right() <= right - character + 1,
-             qPrintable(QString("marked from x %1 to %2").arg(lit.left()).arg(lit.right())));
-    QVERIFY2(lit.top() >= 3 * metrics.lineSpacing() - 1 && lit.bottom() <= 5 * metrics.lineSpacing() + 1,
-             qPrintable(QString("marked from y %1 to %2").arg(lit.top()).arg(lit.bottom())));
+    // The figures end at the right of the ink; the tens column is the
+    // second character from there, on the fourth and fifth lines.
+    const double right = inked.right();
+    QVERIFY2(
+        lit.left() >= right - 2 * character - 2 && lit.right() <= right - character + 2,
+        qPrintable(QString("marked from x %1 to %2, figures end at %3").arg(lit.left()).arg(lit.right()).arg(right)));
+    QVERIFY2(std::abs(lit.height() - 2 * metrics.lineSpacing()) < 1.5, qPrintable(QString::number(lit.height())));
+    QVERIFY2(std::abs(lit.top() - inked.top() - 3 * metrics.lineSpacing()) < metrics.lineSpacing() / 2,
+             qPrintable(QString("marked from y %1, figures from %2").arg(lit.top()).arg(inked.top())));
     // The last step answered: the focus stays off the mode's check box.
     answer(w, "986");
     QVERIFY(!part<QCheckBox>(w, "WorkItYourself")->hasFocus());
