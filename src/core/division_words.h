@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/division.h"
+
+#include <string>
+#include <string_view>
+
+namespace rods {
+
+// The division sign, U+00F7, in UTF-8.
+inline constexpr std::string_view DividedBy = "\xc3\xb7";
+
+// "3684 ÷ 12".
+[[nodiscard]] std::string divisionOf(const Division& division);
+
+// The first step: the divisor's multiples, row by row, read off its rods.
+[[nodiscard]] std::string multiplesInWords(const Division& division);
+
+// Step `index` of the quotient, for a pupil: the part taken, the largest row
+// not more than it and the quotient digit, the subtraction column by column
+// with its borrows, and the digit brought down.
+[[nodiscard]] std::string quotientStepInWords(const Division& division, std::size_t index);
+
+// The last step: the quotient and remainder, and their check by
+// multiplication.
+[[nodiscard]] std::string divisionResultInWords(const Division& division);
+
+// top − taken, column by column from the right: "units: 4 − 6 needs a
+// borrow: 14 − 6 = 8; tens: 3 − 1 lent − 2 = 0".
+[[nodiscard]] std::string subtractionInWords(const std::vector<SubtractionColumn>& columns);
+
+} // namespace rods
