@@ -74,6 +74,45 @@ std::string quotientStepInWords(const Division& division, std::size_t index)
     return text + ".";
 }
 
+std::vector<std::string> longDivision(const Division& division, std::size_t stepsShown)
+{
+    const std::string bracket = division.divisor + " ) ";
+    const std::size_t indent = bracket.size();
+    const std::size_t width = indent + division.dividend.size();
+    // A number written so that its last digit stands under dividend digit k.
+    auto under = [indent](const std::string& number, std::size_t k) {
+        return std::string(indent + k + 1 - number.size(), ' ') + number;
+    };
+    stepsShown = std::min(stepsShown, division.steps.size());
+    std::string quotient(width, ' ');
+    for (std::size_t i = 0; i < stepsShown; ++i)
+        quotient[indent + division.steps[i].lastDigit] = static_cast<char>('0' + division.steps[i].row);
+    std::vector<std::string> lines{quotient, std::string(indent, ' ') + std::string(division.dividend.size(), '-'),
+                                   bracket + division.dividend};
+    for (std::size_t i = 0; i < stepsShown; ++i) {
+        const DivisionStep& step = division.steps[i];
+        std::uint64_t left = step.left;
+        std::size_t end = step.lastDigit;
+        if (step.row != 0) {
+            const std::string product = number(step.product);
+            lines.push_back(under(product, end));
+            lines.push_back(under(std::string(std::max(product.size(), number(step.part).size()), '-'), end));
+            lines.push_back(under(number(left), end));
+        } else if (i == 0) {
+            // The whole dividend is less than the divisor: all of it is left.
+            continue;
+        }
+        if (step.broughtDown) {
+            // The digit brought down joins what is left, on the same line.
+            left = left * 10 + static_cast<std::uint64_t>(*step.broughtDown);
+            lines.back() = under(number(left), end + 1);
+        }
+    }
+    for (std::string& line : lines)
+        line.resize(width, ' ');
+    return lines;
+}
+
 std::string divisionResultInWords(const Division& division)
 {
     const std::string remainder = number(division.remainder);

@@ -25,6 +25,13 @@ inline constexpr std::string_view DividedBy = "\xc3\xb7";
 // multiplication.
 [[nodiscard]] std::string divisionResultInWords(const Division& division);
 
+// The long division as written on paper in English-speaking schools, with
+// the first `stepsShown` quotient digits worked: the quotient over the
+// dividend, the divisor left of the bracket, each product under the digits it
+// is taken from and what is left under it with the next digit brought down.
+// Every line has the same width, for a fixed-width font.
+[[nodiscard]] std::vector<std::string> longDivision(const Division& division, std::size_t stepsShown);
+
 // top − taken, column by column from the right: "units: 4 − 6 needs a
 // borrow: 14 − 6 = 8; tens: 3 − 1 lent − 2 = 0".
 [[nodiscard]] std::string subtractionInWords(const std::vector<SubtractionColumn>& columns);

@@ -3,6 +3,7 @@
 // step by step, and the words of one of them.
 #include "core/division.h"
 #include "core/division_words.h"
+#include "core/problem.h"
 #include "exact_numbers.h"
 
 #include <QRandomGenerator>
@@ -33,6 +34,9 @@ private Q_SLOTS:
     void randomDivisionsAreExact();
     void byZeroThereIsNone();
     void wordsOf3684By12();
+    void longDivisionAsOnPaper();
+    void problemsAsTyped_data();
+    void problemsAsTyped();
 };
 
 void TestDivision::handWorked_data()
@@ -149,6 +153,70 @@ void TestDivision::wordsOf3684By12()
     const Division borrowing = divide("43", 98765);
     QCOMPARE(words(subtractionInWords(borrowing.steps[1].columns)),
              QString("units: 7 − 6 = 1; tens: 2 − 8 needs a borrow: 12 − 8 = 4; hundreds: 1 − 1 lent − 0 = 0"));
+}
+
+void TestDivision::longDivisionAsOnPaper()
+{
+    auto lines = [](const Division& division, std::size_t shown) {
+        QStringList all;
+        for (const std::string& line : longDivision(division, shown))
+            all << words(line);
+        return all;
+    };
+    const Division division = divide("12", 3684);
+    QCOMPARE(lines(division, 0), QStringList({"         ", "     ----", "12 ) 3684"}));
+    QCOMPARE(lines(division, 1),
+             QStringList({"      3  ", "     ----", "12 ) 3684", "     36  ", "     --  ", "       8 "}));
+    QCOMPARE(lines(division, 3), QStringList({"      307", "     ----", "12 ) 3684", "     36  ", "     --  ",
+                                              "       84", "       84", "       --", "        0"}));
+    QCOMPARE(lines(divide("43", 98765), 4),
+             QStringList({"      2296", "     -----", "43 ) 98765", "     86   ", "     --   ", "     127  ",
+                          "      86  ", "     ---  ", "      416 ", "      387 ", "      --- ", "       295",
+                          "       258", "       ---", "        37"}));
+    QCOMPARE(lines(divide("12", 5), 1), QStringList({"     0", "     -", "12 ) 5"}));
+}
+
+void TestDivision::problemsAsTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("read"); // the problem as the tutor writes it, or the refusal
+    QTest::newRow("times") << "307 × 12"
+                           << "307 × 12";
+    QTest::newRow("x, no blanks") << "307x12"
+                                  << "307 × 12";
+    QTest::newRow("star, a leading 0 rod") << "07 * 3"
+                                           << "07 × 3";
+    QTest::newRow("divided by") << "3684 ÷ 12"
+                                << "3684 ÷ 12";
+    QTest::newRow("slash") << " 3684/12 "
+                           << "3684 ÷ 12";
+    QTest::newRow("colon") << "98765 : 43"
+                           << "98765 ÷ 43";
+    QTest::newRow("by 0 can be read") << "5 ÷ 0"
+                                      << "5 ÷ 0";
+    QTest::newRow("no sign")
+        << "3684 12"
+        << "Write the problem as two numbers with × or ÷ between them, like 307 × 12 or 3684 ÷ 12.";
+    QTest::newRow("two signs") << "3 × 4 ÷ 2"
+                               << "Write one sign between two numbers, like 307 × 12 or 3684 ÷ 12.";
+    QTest::newRow("no divisor") << "3684 ÷"
+                                << "Type the divisor first.";
+    QTest::newRow("a point") << "2.5 × 4"
+                             << "The multiplier is made of digits only: type the digits 0 to 9.";
+    QTest::newRow("nine rods") << "123456789 × 2"
+                               << "The multiplier has at most 8 digits.";
+    QTest::newRow("sixteen digits") << "1234567890123456 ÷ 7"
+                                    << "The dividend has at most 15 digits.";
+    QTest::newRow("a sign") << "-5 ÷ 7"
+                            << "The dividend is made of digits only: type the digits 0 to 9.";
+}
+
+void TestDivision::problemsAsTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, read);
+    const ProblemRead problem = readProblem(typed.toStdString());
+    QCOMPARE(problem.problem ? words(problemText(*problem.problem)) : words(problem.refusal), read);
 }
 
 QTEST_APPLESS_MAIN(TestDivision)
