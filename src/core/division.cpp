@@ -39,8 +39,11 @@ std::optional<Division> divideOnRods(const BoardState& board, std::uint64_t divi
     // Each row read across the rods as a multiplication's row is: a
     // multiplicand with each digit 1 to 9 once reads every row once.
     const Reading reading = readRods(board, 987654321);
-    for (const RowReading& row : reading.rows)
+    division.readings.resize(10);
+    for (const RowReading& row : reading.rows) {
         division.rows.at(static_cast<std::size_t>(row.digit)) = std::stoull(row.partial);
+        division.readings.at(static_cast<std::size_t>(row.digit)) = row;
+    }
     const std::uint64_t divisor = division.rows[1];
     if (divisor == 0)
         return std::nullopt;

@@ -48,6 +48,7 @@ struct Division {
     std::string dividend;
     std::string divisor;                  // the rods' number, without leading zeros
     std::array<std::uint64_t, 10> rows{}; // row r read across the rods: divisor × r
+    std::vector<RowReading> readings;     // rows 1 to 9 read across the rods, diagonal by diagonal
     std::vector<DivisionStep> steps;
     std::string quotient;
     std::uint64_t remainder = 0;

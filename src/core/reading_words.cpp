@@ -96,6 +96,9 @@ std::string additionInWords(const Diagonal& diagonal)
 std::string productInWords(const Reading& reading, std::string_view listed, std::string_view opening)
 {
     const std::string whole = timesOf(reading) + reading.multiplicand + " = " + reading.product;
+    // A problem typed in the tutor is in no list.
+    if (listed.empty())
+        return sentence("%1%2.", {opening, whole});
     if (listed == reading.product)
         return sentence("%1%2, the product in the list.", {opening, whole});
     return sentence("%1%2. The list shows this product as %3, rounded to 15 significant digits.",

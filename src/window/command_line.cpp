@@ -50,6 +50,12 @@ CommandLine readCommandLine(const QStringList& arguments)
     parser.setApplicationDescription("Works long multiplications with numbering rods (multiplication rods).");
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption work("work",
+                                  "Opens the Working window on a problem as well: two numbers with \u00d7, x or * "
+                                  "(multiplier first) or \u00f7, / or : (dividend first) between them, such as "
+                                  "\"3684 \u00f7 12\".",
+                                  "problem");
+    parser.addOption(work);
     // Qt writes its options with one dash: -platform offscreen, -reverse.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const char* name : QtOptionsWithValue) {
@@ -74,7 +80,17 @@ CommandLine readCommandLine(const QStringList& arguments)
     } else if (parser.isSet(version)) {
         result.exitStatus = 0;
         result.output = QString("numbering-rods %1\n").arg(NUMBERING_RODS_VERSION);
-    } else if (!parser.positionalArguments().isEmpty()) {
+    } else if (parser.isSet(work)) {
+        const ProblemRead read = readProblem(parser.value(work).toStdString());
+        if (read.problem) {
+            result.work = read.problem;
+        } else {
+            result.exitStatus = 2;
+            result.errorOutput = QString("numbering-rods: cannot read the problem '%1': %2\n")
+                                     .arg(parser.value(work), QString::fromStdString(read.refusal));
+        }
+    }
+    if (!result.exitStatus && !parser.positionalArguments().isEmpty()) {
         result.exitStatus = 2;
         result.errorOutput = QString("numbering-rods: unexpected argument '%1'\nTry 'numbering-rods --help'.\n")
                                  .arg(parser.positionalArguments().first());

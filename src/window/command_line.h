@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/problem.h"
+
 #include <QStringList>
 
 #include <optional>
@@ -12,10 +14,11 @@ struct CommandLine {
     // Set when the program should end at once with this status, after the
     // text below has been printed.
     std::optional<int> exitStatus;
-    QString output;            // for standard output
-    QString errorOutput;       // for standard error
-    QString platform;          // the toolkit's -platform, if given
-    bool displayGiven = false; // the toolkit's -display
+    QString output;              // for standard output
+    QString errorOutput;         // for standard error
+    QString platform;            // the toolkit's -platform, if given
+    bool displayGiven = false;   // the toolkit's -display
+    std::optional<Problem> work; // --work: a problem to open the Working window on
 };
 
 // Reads the arguments (the program's name first). The toolkit's own options

@@ -15,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QStyle>
 
@@ -49,6 +50,10 @@ Form1::Form1(QWidget* parent)
     connect(controls_.command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(controls_.command5, &QPushButton::clicked, this, &Form1::Command5_Click);
     connect(products_, &ProductList::workingRequested, this, &Form1::showWorking);
+    connect(products_, &ProductList::problemRequested, this, [this] { askForProblem(Operation::Multiply, {}); });
+    // The board's menu: a problem of one's own, or a division by its rods.
+    controls_.picture1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(controls_.picture1, &QWidget::customContextMenuRequested, this, &Form1::showBoardMenu);
     showWholeTextInTooltip(controls_.text2);
     nameControls(controls_);
     Form_Load();
@@ -124,14 +129,38 @@ void Form1::Command5_Click()
     describeBoardChange();
 }
 
-void Form1::showWorking(const ProductRecord& record)
+WorkingWindow& Form1::openWorking()
 {
     if (working_ == nullptr)
         working_ = std::make_unique<WorkingWindow>();
-    working_->showProduct(record);
     working_->show();
     working_->raise();
     working_->activateWindow();
+    return *working_;
+}
+
+void Form1::showWorking(const ProductRecord& record) { openWorking().showProduct(record); }
+
+void Form1::workProblem(const Problem& problem) { openWorking().showProblem(problem); }
+
+void Form1::askForProblem(Operation operation, const QString& rods) { openWorking().askForProblem(operation, rods); }
+
+void Form1::showBoardMenu(const QPoint& position)
+{
+    if (boardMenu_ == nullptr) {
+        boardMenu_ = new QMenu(controls_.picture1);
+        boardMenu_->setObjectName("BoardMenu");
+        boardMenu_->addAction("Work a problem\u2026", this, [this] { askForProblem(Operation::Multiply, {}); });
+        divide_ = boardMenu_->addAction("Divide with these rods\u2026", this, [this] {
+            QString rods;
+            for (int digit : board_.digits())
+                rods += QChar('0' + digit);
+            askForProblem(Operation::Divide, rods);
+        });
+    }
+    divide_->setVisible(board_.RodCount() > 0);
+    // popup, not exec: the menu must not hold up the event loop.
+    boardMenu_->popup(controls_.picture1->mapToGlobal(position));
 }
 
 void Form1::showMessage(std::string_view message)

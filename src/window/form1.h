@@ -1,11 +1,15 @@
 #pragma once
 
 #include "core/board_state.h"
+#include "core/problem.h"
 #include "window/form_controls.h"
 
 #include <QWidget>
 
 #include <memory>
+
+class QAction;
+class QMenu;
 
 namespace rods {
 
@@ -34,10 +38,17 @@ public:
 
     // Opens the one Working window, made on first use, on this product.
     void showWorking(const ProductRecord& record);
+    // Opens it on a problem that no list holds.
+    void workProblem(const Problem& problem);
+    // Opens it for a problem of the learner's own: the operation chosen, the
+    // rods' number given (or none).
+    void askForProblem(Operation operation, const QString& rods);
     // The Working window, once it has been opened.
     [[nodiscard]] WorkingWindow* workingWindow() const { return working_.get(); }
 
 private:
+    WorkingWindow& openWorking();
+    void showBoardMenu(const QPoint& position);
     void showMessage(std::string_view message);
     void describeBoardChange();
 
@@ -49,6 +60,8 @@ private:
     // A window of its own, not a child: the main window's focus chain stays
     // as the layout fixes it.
     std::unique_ptr<WorkingWindow> working_;
+    QMenu* boardMenu_ = nullptr; // made on first use
+    QAction* divide_ = nullptr;
 };
 
 } // namespace rods

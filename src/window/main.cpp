@@ -59,5 +59,7 @@ int main(int argc, char* argv[])
     rods::setUpApplication();
     rods::Form1 window;
     window.show();
+    if (commandLine.work)
+        window.workProblem(*commandLine.work);
     return QApplication::exec();
 }

@@ -46,15 +46,19 @@ std::optional<ProductRecord> ProductList::recordOf(const QListWidgetItem* item)
 void ProductList::showMenu(const QPoint& position)
 {
     QListWidgetItem* item = list_->itemAt(position);
-    if (item == nullptr)
-        return;
-    list_->setCurrentItem(item);
+    if (item != nullptr)
+        list_->setCurrentItem(item);
     if (menu_ == nullptr) {
         menu_ = new QMenu(list_);
         menu_->setObjectName("ProductMenu");
-        menu_->addAction("Show the working", this, [this] { requestWorking(list_->currentItem()); });
-        menu_->addAction("Copy", this, &ProductList::copyCurrent);
+        showWorking_ = menu_->addAction("Show the working", this, [this] { requestWorking(list_->currentItem()); });
+        copy_ = menu_->addAction("Copy", this, &ProductList::copyCurrent);
+        menu_->addSeparator();
+        menu_->addAction("Work a problem\u2026", this, &ProductList::problemRequested);
     }
+    // Away from a product, only a problem of one's own.
+    showWorking_->setVisible(item != nullptr);
+    copy_->setVisible(item != nullptr);
     // popup, not exec: the menu must not hold up the event loop.
     menu_->popup(list_->viewport()->mapToGlobal(position));
 }

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class QAction;
 class QListWidget;
 class QListWidgetItem;
 class QMenu;
@@ -20,6 +21,7 @@ namespace rods {
 // What the product list does beyond listing: each item remembers what it is
 // the product of; double-click or Enter on an item, or "Show the working" in
 // its context menu, asks for its working; Ctrl+C and "Copy" copy its text.
+// The menu also offers, anywhere in the list, a problem of one's own.
 // The items' texts stay the bare products.
 class ProductList : public QObject {
     Q_OBJECT
@@ -34,6 +36,8 @@ public:
 
 Q_SIGNALS:
     void workingRequested(const rods::ProductRecord& record);
+    // "Work a problem…": the learner's own problem, in the Working window.
+    void problemRequested();
 
 private:
     void showMenu(const QPoint& position);
@@ -42,6 +46,8 @@ private:
 
     QListWidget* list_;
     QMenu* menu_ = nullptr; // made on first use
+    QAction* showWorking_ = nullptr;
+    QAction* copy_ = nullptr;
 };
 
 } // namespace rods

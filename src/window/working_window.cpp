@@ -1,10 +1,14 @@
 #include "window/working_window.h"
 
+#include "core/board_state.h"
+#include "core/division_words.h"
+#include "core/numbers.h"
 #include "core/reading_words.h"
 #include "window/answer_panel.h"
 #include "window/column_lines.h"
 #include "window/column_marks.h"
 #include "window/fixed_text.h"
+#include "window/problem_line.h"
 #include "window/rods_picture.h"
 
 #include <QAccessible>
@@ -60,6 +64,7 @@ void keepRoomWhenHidden(QWidget* widget)
 
 WorkingWindow::WorkingWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
+    , problemLine_(new ProblemLine(this))
     , view_(new QStackedWidget(this))
     , picture_(new RodsPicture(this))
     , columns_(new ColumnLines(this))
@@ -107,6 +112,7 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     buttons->addWidget(previous_);
     buttons->addWidget(next_);
     auto* column = new QVBoxLayout(this);
+    column->addWidget(problemLine_);
     column->addLayout(top, 1);
     column->addWidget(explanation_);
     column->addWidget(answers_);
@@ -125,6 +131,7 @@ WorkingWindow::WorkingWindow(QWidget* parent)
         if (on)
             answers_->focusAnswer();
     });
+    connect(problemLine_, &ProblemLine::problemRequested, this, &WorkingWindow::showProblem);
     connect(answers_, &AnswerPanel::checkRequested, this, &WorkingWindow::checkAnswer);
     connect(answers_, &AnswerPanel::showAnswerRequested, this, &WorkingWindow::revealAnswer);
 
@@ -193,6 +200,8 @@ void WorkingWindow::applyZoom()
     // while the steps add lines.
     if (working_.reading)
         longMultiplication_->fitTo(toLines(longMultiplication(*working_.reading, SIZE_MAX)));
+    else if (division_)
+        longMultiplication_->fitTo(toLines(longDivision(*division_, division_->steps.size())));
 }
 
 void WorkingWindow::showProduct(const ProductRecord& record)
@@ -202,9 +211,20 @@ void WorkingWindow::showProduct(const ProductRecord& record)
         session_.step = step_;
         sessions_[key_] = session_;
     }
+    division_.reset();
+    divisionProblem_.reset();
     record_ = record;
     key_ = productSentence(record);
     working_ = workOut(record);
+    if (working_.reading) {
+        Problem problem;
+        problem.rods = record.rods;
+        problem.number = std::stoull(working_.reading->multiplicand);
+        problemLine_->showProblem(problem);
+    } else {
+        problemLine_->showNumbers(Operation::Multiply, fromUtf8(rodDigits(record.rods)),
+                                  fromUtf8(numberToText(record.multiplicand)));
+    }
     setWindowTitle(fromUtf8(workingTitle(record)));
     picture_->setRods(record.rods);
     columns_->setLines(working_.reading && working_.reading->hasSumStep() ? toLines(columnLines(*working_.reading))
@@ -222,6 +242,38 @@ void WorkingWindow::showProduct(const ProductRecord& record)
     announceStep();
 }
 
+void WorkingWindow::showProblem(const Problem& problem)
+{
+    if (problem.operation == Operation::Multiply) {
+        // In no list: the words do not compare it with a listed product.
+        showProduct({problem.rods, static_cast<double>(problem.number), std::string()});
+        return;
+    }
+    if (working_.reading && session_.practice.answered() > 0 && !session_.practice.finished()) {
+        session_.step = step_;
+        sessions_[key_] = session_;
+    }
+    working_ = Working();
+    record_ = ProductRecord();
+    key_.clear();
+    BoardState board;
+    for (int digit : problem.rods)
+        board.placeRod(digit);
+    division_ = divideOnRods(board, problem.number);
+    divisionProblem_ = problem;
+    problemLine_->showProblem(problem);
+    setWindowTitle("Working: " + fromUtf8(problemText(problem)));
+    picture_->setRods(problem.rods);
+    columns_->setLines({});
+    applyZoom();
+    step_ = 0;
+    startPractice();
+    showStep();
+    announceStep();
+}
+
+void WorkingWindow::askForProblem(Operation operation, const QString& rods) { problemLine_->askFor(operation, rods); }
+
 bool WorkingWindow::practising() const { return workYourself_->isChecked() && working_.reading.has_value(); }
 
 void WorkingWindow::startPractice()
@@ -232,7 +284,13 @@ void WorkingWindow::startPractice()
     session_.verdicts.assign(session_.practice.steps(), QString());
 }
 
-int WorkingWindow::stepCount() const { return working_.reading ? static_cast<int>(working_.reading->steps()) : 0; }
+int WorkingWindow::stepCount() const
+{
+    // A division: its multiples, a step per quotient digit, and the result.
+    if (division_)
+        return static_cast<int>(division_->steps.size()) + 2;
+    return working_.reading ? static_cast<int>(working_.reading->steps()) : 0;
+}
 
 void WorkingWindow::goToStep(int step)
 {
@@ -254,6 +312,10 @@ QString WorkingWindow::stepText(int step) const
 
 void WorkingWindow::showStep()
 {
+    if (divisionProblem_) {
+        showDivisionStep();
+        return;
+    }
     const bool reading = working_.reading.has_value();
     const bool practice = practising();
     counter_->setVisible(reading);
@@ -291,6 +353,50 @@ void WorkingWindow::showStep()
     next_->setEnabled(step_ < (practice ? static_cast<int>(session_.practice.reachable()) : stepCount() - 1));
 }
 
+void WorkingWindow::showDivisionStep()
+{
+    const bool steps = division_.has_value();
+    counter_->setVisible(steps);
+    previous_->setVisible(steps);
+    next_->setVisible(steps);
+    workYourself_->setVisible(false);
+    answers_->setVisible(false);
+    tally_->setVisible(false);
+    view_->setCurrentWidget(picture_);
+    if (!steps) {
+        explanation_->setText(fromUtf8(problemText(*divisionProblem_))
+                              + QString(": dividing by 0 has no answer. The rods make 0, and every row of them is "
+                                        "0, so no row comes near %1.")
+                                    .arg(divisionProblem_->number));
+        longMultiplication_->setLines({});
+        picture_->setRow(nullptr);
+        return;
+    }
+    const auto index = static_cast<std::size_t>(step_);
+    const std::size_t quotientSteps = division_->steps.size();
+    // The multiples, then a quotient digit each step, then the result.
+    const DivisionStep* digit = index >= 1 && index <= quotientSteps ? &division_->steps[index - 1] : nullptr;
+    picture_->setRow(digit != nullptr && digit->row > 0 ? &division_->readings.at(static_cast<std::size_t>(digit->row))
+                                                        : nullptr);
+    counter_->setText(QString("Step %1 of %2").arg(step_ + 1).arg(stepCount()));
+    explanation_->setText(divisionStepText(step_));
+    const std::size_t shown = index == 0 ? 0 : std::min(index, quotientSteps);
+    longMultiplication_->setLines(toLines(longDivision(*division_, shown)));
+    longMultiplication_->setMarkedColumn(std::nullopt, {});
+    previous_->setEnabled(step_ > 0);
+    next_->setEnabled(step_ < stepCount() - 1);
+}
+
+QString WorkingWindow::divisionStepText(int step) const
+{
+    const auto index = static_cast<std::size_t>(step);
+    if (index == 0)
+        return fromUtf8(multiplesInWords(*division_));
+    if (index <= division_->steps.size())
+        return fromUtf8(quotientStepInWords(*division_, index - 1));
+    return fromUtf8(divisionResultInWords(*division_));
+}
+
 void WorkingWindow::showLongMultiplication(std::size_t rowsShown, Total total, std::optional<std::size_t> markedColumn)
 {
     const QStringList lines = toLines(longMultiplication(*working_.reading, rowsShown, total));
@@ -307,7 +413,7 @@ void WorkingWindow::showLongMultiplication(std::size_t rowsShown, Total total, s
 
 void WorkingWindow::announceStep()
 {
-    if (!working_.reading)
+    if (!working_.reading && !division_)
         return;
     // Screen readers speak the new step as it appears, as they do a hint.
     QAccessibleEvent event(explanation_, QAccessible::Alert);
@@ -390,6 +496,14 @@ int WorkingWindow::stepsRevealed() const
 
 QString WorkingWindow::workingText() const
 {
+    if (divisionProblem_) {
+        if (!division_)
+            return explanation_->toPlainText() + "\n";
+        QString text = toLines(longDivision(*division_, division_->steps.size())).join('\n') + "\n\n";
+        for (int step = 0; step < stepCount(); ++step)
+            text += QString("Step %1 of %2: %3\n").arg(step + 1).arg(stepCount()).arg(divisionStepText(step));
+        return text;
+    }
     if (!working_.reading)
         return fromUtf8(productSentence(record_) + "\n" + working_.whyNot + "\n");
     const int revealed = stepsRevealed();

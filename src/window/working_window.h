@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/division.h"
 #include "core/practice.h"
+#include "core/problem.h"
 #include "core/working.h"
 
 #include <QFont>
@@ -19,6 +21,7 @@ enum class Total;
 class AnswerPanel;
 class ColumnLines;
 class ColumnMarks;
+class ProblemLine;
 class FixedText;
 class RodsPicture;
 
@@ -42,6 +45,12 @@ public:
     // Shows the product's working from its first step, or where the learner
     // left it.
     void showProduct(const ProductRecord& record);
+    // Works a problem typed or given, which no list holds: a product, or a
+    // long division by the rods.
+    void showProblem(const Problem& problem);
+    // Waits for a problem of the learner's own, with the operation chosen and
+    // the rods' number given (or none), the cursor in the other number's box.
+    void askForProblem(Operation operation, const QString& rods);
 
     [[nodiscard]] int step() const { return step_; }
     // 0 when the product has no reading.
@@ -84,12 +93,20 @@ private:
     void revealAnswer();
     void settleStep(const QString& verdict);
     void applyZoom();
+    void showDivisionStep();
+    [[nodiscard]] QString divisionStepText(int step) const;
 
     ProductRecord record_;
     std::string key_; // the product, as the sessions know it
     Working working_;
     int step_ = 0;
 
+    // A long division worked instead of a product, and its rods: with none,
+    // the rods make 0.
+    std::optional<Division> division_;
+    std::optional<Problem> divisionProblem_;
+
+    ProblemLine* problemLine_;
     QStackedWidget* view_; // the picture, or at the adding step its columns
     RodsPicture* picture_;
     ColumnLines* columns_;

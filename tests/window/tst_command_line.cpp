@@ -71,6 +71,15 @@ void TestCommandLine::answersWithoutDisplay_data()
                                              << "numbering-rods: Unknown option 'frobnicate'.";
     QTest::newRow("a Qt option without its value") << QStringList{"-platform"} << 2 << ""
                                                    << "numbering-rods: Missing value after '-platform'.";
+    // A problem that cannot be read is refused before any window is needed.
+    QTest::newRow("--work, no sign") << QStringList{"--work", "3684 12"} << 2 << ""
+                                     << "numbering-rods: cannot read the problem '3684 12': Write the problem as two "
+                                        "numbers with × or ÷ between them, like 307 × 12 or 3684 ÷ 12.\n";
+    QTest::newRow("--work, nine rods") << QStringList{"--work=5 ÷ 123456789"} << 2 << ""
+                                       << "numbering-rods: cannot read the problem '5 ÷ 123456789': The divisor has "
+                                          "at most 8 digits.\n";
+    QTest::newRow("--work, no problem") << QStringList{"--work"} << 2 << ""
+                                        << "numbering-rods: Missing value after '--work'.";
 }
 
 void TestCommandLine::answersWithoutDisplay()
@@ -83,6 +92,7 @@ void TestCommandLine::answersWithoutDisplay()
     QCOMPARE(outcome.status, status);
     QVERIFY2(out.isEmpty() ? outcome.out.isEmpty() : outcome.out.startsWith(out), qPrintable(outcome.out));
     QVERIFY2(err.isEmpty() ? outcome.err.isEmpty() : outcome.err.startsWith(err), qPrintable(outcome.err));
+    QVERIFY2(outcome.err.count('\n') <= 2, qPrintable(outcome.err));
     if (arguments.first() == "--help")
         QVERIFY(outcome.out.contains("--version"));
 }
@@ -173,7 +183,7 @@ void TestCommandLine::manualPageHasEveryOption()
         const QRegularExpression written(QRegularExpression::escape(inRoff) + "(?![a-z]|\\\\-)");
         QVERIFY2(manual.contains(written), qPrintable(inRoff));
     }
-    QCOMPARE(options, 5); // -h, --help, --help-all, -v, --version
+    QCOMPARE(options, 6); // -h, --help, --help-all, -v, --version, --work
     for (const char* section : {".SH OPTIONS", ".SH EXIT STATUS", ".SH ENVIRONMENT"})
         QVERIFY2(manual.contains(section), section);
 }

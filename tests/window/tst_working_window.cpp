@@ -9,8 +9,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -118,6 +120,8 @@ private Q_SLOTS:
     void mainWindowKeepsItsKeys();
     void numbersStayLeftToRight();
     void zoomsTheWholeWindow();
+    void dividesWithTheRods();
+    void worksATypedProblem();
 };
 
 void TestWorkingWindow::opensByDoubleClickEnterAndMenu()
@@ -465,6 +469,133 @@ void TestWorkingWindow::zoomsTheWholeWindow()
     QVERIFY(working->isFullScreen());
     QTest::keyClick(working, Qt::Key_F11);
     QVERIFY(!working->isFullScreen());
+}
+
+// The board's context menu, and the entry with the given text chosen.
+void chooseFromBoardMenu(WindowDriver& driver, const QString& entry)
+{
+    QWidget* board = driver.controls().picture1;
+    const QPoint middle = board->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, middle, board->mapToGlobal(middle));
+    QApplication::sendEvent(board, &event);
+    auto* menu = board->findChild<QMenu*>("BoardMenu");
+    QVERIFY(menu != nullptr);
+    for (QAction* action : menu->actions())
+        if (action->text() == entry && action->isVisible()) {
+            menu->close();
+            action->trigger();
+            return;
+        }
+    QFAIL(qPrintable("no visible entry " + entry));
+}
+
+void TestWorkingWindow::dividesWithTheRods()
+{
+    WindowDriver driver;
+    driver.enterRods("12");
+    chooseFromBoardMenu(driver, "Divide with these rods\u2026");
+    WorkingWindow* working = driver.window().workingWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(working));
+    auto* operation = working->findChild<QComboBox*>("Operation");
+    auto* dividend = working->findChild<QLineEdit*>("FirstNumber");
+    auto* divisor = working->findChild<QLineEdit*>("SecondNumber");
+    QCOMPARE(operation->currentText(), QString("÷"));
+    QCOMPARE(dividend->accessibleName(), QString("Dividend"));
+    QCOMPARE(divisor->accessibleName(), QString("Divisor"));
+    QCOMPARE(divisor->text(), QString("12"));
+    QVERIFY(dividend->hasFocus());
+
+    // Refused: nothing changes but the message.
+    QTest::keyClick(dividend, Qt::Key_Return);
+    QCOMPARE(working->findChild<QLabel*>("ProblemMessage")->text(), QString("Type the dividend first."));
+    QTest::keyClicks(dividend, "3684");
+    QTest::keyClick(dividend, Qt::Key_Return);
+    QCOMPARE(working->findChild<QLabel*>("ProblemMessage")->text(), QString());
+    QCOMPARE(working->windowTitle(), QString("Working: 3684 ÷ 12"));
+    // The multiples, a step for each quotient digit (3, 0, 7), the result.
+    QCOMPARE(working->stepCount(), 5);
+    QVERIFY(labelText(working, "Explanation").startsWith("The rods of 12 and the index rod give the multiples"));
+    working->goToStep(1);
+    QVERIFY(labelText(working, "Explanation").contains("The largest row not more than 36 is row 3: 36."));
+    // Row 3 is lit across both rods and the index rod.
+    auto* picture = working->findChild<RodsPicture*>();
+    const QImage image = picture->grab().toImage();
+    const QColor highlight = picture->palette().color(QPalette::Highlight);
+    for (int slot = 0; slot <= 2; ++slot)
+        QCOMPARE(colourAt(picture, image, 1030.0 * slot + 100, 200.0 + 700 * 3 + 300), highlight);
+    QCOMPARE(labelText(working, "LongMultiplication"), QString("      3  \n     ----\n12 ) 3684\n     36  \n     --  \n"
+                                                               "       8 "));
+    // And it is seen: room for the widest line.
+    auto* longDivision = working->findChild<QWidget*>("LongMultiplication");
+    QVERIFY(longDivision->width() >= QFontMetrics(longDivision->font()).horizontalAdvance("12 ) 3684"));
+    working->goToStep(2);
+    QCOMPARE(labelText(working, "Explanation"),
+             QString("8 is less than 12, so 12 goes into 8 zero times: write 0, bring down 4: 84."));
+    QTest::keyClick(working, Qt::Key_End);
+    QCOMPARE(labelText(working, "Explanation"), QString("3684 ÷ 12 = 307, remainder 0. Check: 307 × 12 + 0 = 3684."));
+
+    // 98765 / 43 typed in the boxes; then the largest: 15 digits by 8.
+    dividend->setText("98765");
+    divisor->setText("43");
+    QTest::mouseClick(working->findChild<QPushButton*>("Work"), Qt::LeftButton);
+    QTest::keyClick(working, Qt::Key_End);
+    QVERIFY(labelText(working, "Explanation").startsWith("98765 ÷ 43 = 2296, remainder 37."));
+    dividend->setText("999999999999999");
+    divisor->setText("98765432");
+    QTest::keyClick(divisor, Qt::Key_Return);
+    QTest::keyClick(working, Qt::Key_End);
+    const quint64 big = 999999999999999ULL, by = 98765432ULL;
+    QVERIFY2(labelText(working, "Explanation")
+                 .startsWith(QString("999999999999999 ÷ 98765432 = %1, remainder %2.").arg(big / by).arg(big % by)),
+             qPrintable(labelText(working, "Explanation")));
+
+    // By rods that make 0: said, never a crash.
+    divisor->setText("00");
+    QTest::keyClick(divisor, Qt::Key_Return);
+    QVERIFY(labelText(working, "Explanation").contains("dividing by 0 has no answer"));
+    QTest::keyClick(working, Qt::Key_End);
+    // The main window is as it was: two rods, no product.
+    QCOMPARE(int(driver.board().RodCount()), 2);
+    QCOMPARE(driver.listItems(), QStringList());
+}
+
+void TestWorkingWindow::worksATypedProblem()
+{
+    WindowDriver driver;
+    // Offered by the list's menu, with no product in it.
+    QListWidget* list = driver.controls().list1;
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4), list->viewport()->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(list->viewport(), &event);
+    auto* menu = list->findChild<QMenu*>("ProductMenu");
+    QVERIFY(menu != nullptr);
+    QAction* work = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->isVisible() && !action->isSeparator())
+            work = work == nullptr ? action : nullptr;
+    QVERIFY2(work != nullptr && work->text() == "Work a problem\u2026", "one entry, Work a problem");
+    menu->close();
+    work->trigger();
+    WorkingWindow* working = driver.window().workingWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(working));
+    auto* multiplier = working->findChild<QLineEdit*>("FirstNumber");
+    auto* multiplicand = working->findChild<QLineEdit*>("SecondNumber");
+    QCOMPARE(multiplier->accessibleName(), QString("Multiplier"));
+    QCOMPARE(multiplicand->accessibleName(), QString("Multiplicand"));
+    multiplier->setText("307");
+    QTest::keyClicks(multiplicand, "1x2");
+    QTest::keyClick(multiplicand, Qt::Key_Return);
+    QCOMPARE(working->findChild<QLabel*>("ProblemMessage")->text(),
+             QString("The multiplicand is made of digits only: type the digits 0 to 9."));
+    multiplicand->setText("12");
+    QTest::keyClick(multiplicand, Qt::Key_Return);
+    QCOMPARE(working->windowTitle(), QString("Working: 307 × 12"));
+    QTest::keyClick(working, Qt::Key_End);
+    QCOMPARE(labelText(working, "Explanation"), QString("Add the rows column by column from the right, as the lines "
+                                                        "show, and carry where a column makes 10 or more. So 307 × 12 "
+                                                        "= 3684."));
+    // Nothing of it in the main window.
+    QCOMPARE(driver.listItems(), QStringList());
+    QCOMPARE(int(driver.board().RodCount()), 0);
 }
 
 QTEST_MAIN(TestWorkingWindow)
