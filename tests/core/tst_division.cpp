@@ -2,6 +2,7 @@
 // arithmetic for random problems up to 15 digits by 8, hand-worked divisions
 // step by step, and the words of one of them.
 #include "core/division.h"
+#include "core/division_practice.h"
 #include "core/division_words.h"
 #include "core/problem.h"
 #include "exact_numbers.h"
@@ -37,6 +38,9 @@ private Q_SLOTS:
     void longDivisionAsOnPaper();
     void problemsAsTyped_data();
     void problemsAsTyped();
+    void slipsAndTheirHints_data();
+    void slipsAndTheirHints();
+    void workedToTheEnd();
 };
 
 void TestDivision::handWorked_data()
@@ -217,6 +221,70 @@ void TestDivision::problemsAsTyped()
     QFETCH(QString, read);
     const ProblemRead problem = readProblem(typed.toStdString());
     QCOMPARE(problem.problem ? words(problemText(*problem.problem)) : words(problem.refusal), read);
+}
+
+void TestDivision::slipsAndTheirHints_data()
+{
+    QTest::addColumn<QString>("rods");
+    QTest::addColumn<qulonglong>("dividend");
+    QTest::addColumn<int>("question");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<int>("marked"); // the row marked, 0 for none
+
+    // 3684 / 12: 36 / 12 (question 0), 36 - 36 (1), 8 / 12 (2), 84 / 12 (3), 84 - 84 (4).
+    QTest::newRow("a row too big") << "12" << 3684ULL << 0 << "4"
+                                   << "Row 4 gives 48, which is more than 36." << 4;
+    QTest::newRow("a row too small") << "12" << 3684ULL << 0 << "2"
+                                     << "Row 2 gives 24, and 36 − 24 = 12 is not less than 12: a larger row fits." << 2;
+    QTest::newRow("not 0 where it goes 0 times") << "12" << 3684ULL << 2 << "1"
+                                                 << "8 is less than 12, so 12 goes into it 0 times." << 1;
+    QTest::newRow("a borrow not there") << "12" << 3684ULL << 1 << "9"
+                                        << "Nothing was borrowed from the units column: 6 − 6 = 0, not 9." << 3;
+    // 98765 / 43: 127 - 86 = 41 is question 3; 416 - 387 = 29 is question 5.
+    QTest::newRow("a forgotten borrow")
+        << "43" << 98765ULL << 3 << "141"
+        << "Your answer has 3 digits, but 127 − 86 has 2. The hundreds column lent 1 to the column on its right: 1 "
+           "− 1 lent − 0 = 0, not 1. The borrow was forgotten."
+        << 2;
+    QTest::newRow("a wrong column") << "43" << 98765ULL << 3 << "51"
+                                    << "The tens column: 2 − 8 needs a borrow: 12 − 8 = 4, not 5." << 2;
+    QTest::newRow("a wrong column after a borrow")
+        << "43" << 98765ULL << 5 << "49"
+        << "The tens column: 1 − 1 lent − 8 needs a borrow: 11 − 1 − 8 = 2, not 4." << 9;
+}
+
+void TestDivision::slipsAndTheirHints()
+{
+    QFETCH(QString, rods);
+    QFETCH(qulonglong, dividend);
+    QFETCH(int, question);
+    QFETCH(QString, typed);
+    QFETCH(QString, hint);
+    QFETCH(int, marked);
+    DivisionPractice practice(divide(rods.toStdString(), dividend));
+    const DivisionPractice::Attempt attempt = practice.answer(std::size_t(question), typed.toStdString());
+    QCOMPARE(int(attempt.outcome), int(Practice::Attempt::Outcome::Wrong));
+    QCOMPARE(words(attempt.message), hint);
+    QCOMPARE(attempt.markedRow.value_or(0), marked);
+}
+
+void TestDivision::workedToTheEnd()
+{
+    DivisionPractice practice(divide("12", 3684));
+    QCOMPARE(int(practice.questions()), 5);
+    QCOMPARE(words(practice.question(0).box), QString("36 ÷ 12 ="));
+    QCOMPARE(words(practice.question(1).box), QString("36 − 36 ="));
+    // Two digits for a row, and letters, are refused and count as no try.
+    QCOMPARE(int(practice.answer(0, "12").outcome), int(Practice::Attempt::Outcome::Refused));
+    QCOMPARE(int(practice.answer(0, "three").outcome), int(Practice::Attempt::Outcome::Refused));
+    for (const char* answer : {"3", "0", "0", "7"})
+        QCOMPARE(int(practice.answer(practice.answered(), answer).outcome), int(Practice::Attempt::Outcome::Right));
+    QCOMPARE(words(practice.tally()), QString("Right at the first try: 4 of 5"));
+    practice.reveal(4);
+    QVERIFY(practice.finished());
+    QCOMPARE(words(practice.summary()),
+             QString("Finished: 3684 ÷ 12 = 307, remainder 0. Right at the first try: 4 of 5 answers."));
 }
 
 QTEST_APPLESS_MAIN(TestDivision)
