@@ -274,10 +274,17 @@ void WorkingWindow::showProblem(const Problem& problem)
 
 void WorkingWindow::askForProblem(Operation operation, const QString& rods) { problemLine_->askFor(operation, rods); }
 
-bool WorkingWindow::practising() const { return workYourself_->isChecked() && working_.reading.has_value(); }
+bool WorkingWindow::practising() const
+{
+    return workYourself_->isChecked() && (working_.reading.has_value() || division_.has_value());
+}
 
 void WorkingWindow::startPractice()
 {
+    divisionPractice_ = division_ ? DivisionPractice(*division_) : DivisionPractice();
+    divisionTyped_.assign(divisionPractice_.questions(), QString());
+    divisionVerdicts_.assign(divisionPractice_.questions(), QString());
+    divisionMarked_.reset();
     session_ = Session();
     session_.practice = working_.reading ? Practice(*working_.reading) : Practice();
     session_.typed.assign(session_.practice.steps(), QString());
@@ -292,16 +299,39 @@ int WorkingWindow::stepCount() const
     return working_.reading ? static_cast<int>(working_.reading->steps()) : 0;
 }
 
+int WorkingWindow::lastReachableStep() const
+{
+    if (!practising())
+        return stepCount() - 1;
+    if (!division_)
+        return static_cast<int>(session_.practice.reachable());
+    // The multiples, and the quotient digits up to the one being worked.
+    if (divisionPractice_.finished())
+        return stepCount() - 1;
+    return static_cast<int>(divisionPractice_.question(divisionPractice_.answered()).step) + 1;
+}
+
+std::optional<std::size_t> WorkingWindow::openDivisionQuestion() const
+{
+    if (!practising() || !division_ || divisionPractice_.finished())
+        return std::nullopt;
+    const std::size_t open = divisionPractice_.answered();
+    if (static_cast<int>(divisionPractice_.question(open).step) + 1 != step_)
+        return std::nullopt;
+    return open;
+}
+
 void WorkingWindow::goToStep(int step)
 {
-    const int last = practising() ? static_cast<int>(session_.practice.reachable()) : stepCount() - 1;
+    const int last = lastReachableStep();
     if (stepCount() == 0 || step < 0 || step > last || step == step_)
         return;
     step_ = step;
     showStep();
     announceStep();
     // Back at the step being worked, the learner types on.
-    if (practising() && session_.practice.state(static_cast<std::size_t>(step_)) == Practice::State::Open)
+    if (division_ ? openDivisionQuestion().has_value()
+                  : practising() && session_.practice.state(static_cast<std::size_t>(step_)) == Practice::State::Open)
         answers_->focusAnswer();
 }
 
@@ -356,12 +386,13 @@ void WorkingWindow::showStep()
 void WorkingWindow::showDivisionStep()
 {
     const bool steps = division_.has_value();
+    const bool practice = practising();
     counter_->setVisible(steps);
     previous_->setVisible(steps);
     next_->setVisible(steps);
-    workYourself_->setVisible(false);
-    answers_->setVisible(false);
-    tally_->setVisible(false);
+    workYourself_->setVisible(steps);
+    answers_->setVisible(practice);
+    tally_->setVisible(practice);
     view_->setCurrentWidget(picture_);
     if (!steps) {
         explanation_->setText(fromUtf8(problemText(*divisionProblem_))
@@ -376,15 +407,114 @@ void WorkingWindow::showDivisionStep()
     const std::size_t quotientSteps = division_->steps.size();
     // The multiples, then a quotient digit each step, then the result.
     const DivisionStep* digit = index >= 1 && index <= quotientSteps ? &division_->steps[index - 1] : nullptr;
-    picture_->setRow(digit != nullptr && digit->row > 0 ? &division_->readings.at(static_cast<std::size_t>(digit->row))
-                                                        : nullptr);
+    const std::optional<std::size_t> open = openDivisionQuestion();
     counter_->setText(QString("Step %1 of %2").arg(step_ + 1).arg(stepCount()));
-    explanation_->setText(divisionStepText(step_));
-    const std::size_t shown = index == 0 ? 0 : std::min(index, quotientSteps);
+    std::size_t shown = index == 0 ? 0 : std::min(index, quotientSteps);
+    if (open) {
+        // The step being worked keeps its answers hidden; the row a hint
+        // speaks of is lit, or once the digit is found, the row it names.
+        const DivisionQuestion& question = divisionPractice_.question(*open);
+        const std::optional<int> lit =
+            question.kind == DivisionQuestion::Kind::Left ? std::optional<int>(digit->row) : divisionMarked_;
+        picture_->setRow(lit ? &division_->readings.at(static_cast<std::size_t>(*lit)) : nullptr,
+                         question.kind == DivisionQuestion::Kind::Left ? RodsPicture::Digits::Shown
+                                                                       : RodsPicture::Digits::Hidden);
+        explanation_->setText(fromUtf8(question.task));
+        shown = index - 1;
+        const QString name = QString("Answer for step %1 of %2: %3")
+                                 .arg(step_ + 1)
+                                 .arg(stepCount())
+                                 .arg(fromUtf8(question.box).chopped(2));
+        answers_->ask(fromUtf8(question.box), name, divisionTyped_[*open]);
+        answers_->setHint(divisionVerdicts_[*open]);
+    } else {
+        picture_->setRow(digit != nullptr && digit->row > 0
+                             ? &division_->readings.at(static_cast<std::size_t>(digit->row))
+                             : nullptr);
+        explanation_->setText(divisionStepText(step_));
+        // The step's last answer and its verdict, where it had one.
+        std::optional<std::size_t> last;
+        for (std::size_t q = 0; q < divisionPractice_.questions(); ++q)
+            if (digit != nullptr && divisionPractice_.question(q).step + 1 == index
+                && divisionPractice_.state(q) != Practice::State::Open)
+                last = q;
+        answers_->setVisible(practice && last.has_value());
+        if (practice && last) {
+            const QString box = fromUtf8(divisionPractice_.question(*last).box);
+            answers_->showAnswered(
+                box, QString("Answer for step %1 of %2: %3").arg(step_ + 1).arg(stepCount()).arg(box.chopped(2)),
+                divisionTyped_[*last]);
+            answers_->setHint(divisionVerdicts_[*last]);
+        }
+    }
+    if (practice)
+        tally_->setText(fromUtf8(divisionPractice_.tally()));
     longMultiplication_->setLines(toLines(longDivision(*division_, shown)));
     longMultiplication_->setMarkedColumn(std::nullopt, {});
     previous_->setEnabled(step_ > 0);
-    next_->setEnabled(step_ < stepCount() - 1);
+    next_->setEnabled(step_ < lastReachableStep());
+}
+
+void WorkingWindow::checkDivisionAnswer(const QString& typed)
+{
+    const std::optional<std::size_t> open = openDivisionQuestion();
+    if (!open)
+        return;
+    const DivisionPractice::Attempt attempt = divisionPractice_.answer(*open, typed.toStdString());
+    switch (attempt.outcome) {
+    case Practice::Attempt::Outcome::Refused:
+        answers_->setHint(fromUtf8(attempt.message));
+        answers_->announceHint();
+        return;
+    case Practice::Attempt::Outcome::Wrong:
+        divisionTyped_[*open] = typed;
+        divisionVerdicts_[*open] = fromUtf8(attempt.message);
+        divisionMarked_ = attempt.markedRow;
+        showStep();
+        answers_->announceHint();
+        return;
+    case Practice::Attempt::Outcome::Right:
+        divisionTyped_[*open] = typed.simplified();
+        settleDivisionAnswer(*open, "Right!");
+        return;
+    }
+}
+
+void WorkingWindow::revealDivisionAnswer()
+{
+    const std::optional<std::size_t> open = openDivisionQuestion();
+    if (!open)
+        return;
+    divisionPractice_.reveal(*open);
+    divisionTyped_[*open] = fromUtf8(divisionPractice_.question(*open).answer);
+    settleDivisionAnswer(*open, QString("The answer is %1.").arg(divisionTyped_[*open]));
+}
+
+void WorkingWindow::settleDivisionAnswer(std::size_t question, const QString& verdict)
+{
+    divisionMarked_.reset();
+    const bool stepDone =
+        divisionPractice_.finished()
+        || divisionPractice_.question(divisionPractice_.answered()).step != divisionPractice_.question(question).step;
+    QString next;
+    if (divisionPractice_.finished())
+        next = fromUtf8(divisionPractice_.summary()) + " Press Next for the result.";
+    else if (stepDone)
+        next = QString("Press Next for step %1.").arg(step_ + 2);
+    divisionVerdicts_[question] = next.isEmpty() ? verdict : verdict + " " + next;
+    showStep();
+    // A step with a second question asks it at once.
+    if (!stepDone) {
+        answers_->setHint(verdict);
+        answers_->announceHint();
+        answers_->focusAnswer();
+        return;
+    }
+    answers_->announceHint();
+    if (next_->isEnabled())
+        next_->setFocus(Qt::OtherFocusReason);
+    else if (previous_->isEnabled())
+        previous_->setFocus(Qt::OtherFocusReason);
 }
 
 QString WorkingWindow::divisionStepText(int step) const
@@ -437,6 +567,10 @@ void WorkingWindow::showAnswerPanel(std::size_t step, bool open)
 
 void WorkingWindow::checkAnswer(const QString& typed)
 {
+    if (division_) {
+        checkDivisionAnswer(typed);
+        return;
+    }
     if (!practising())
         return;
     const auto step = static_cast<std::size_t>(step_);
@@ -463,6 +597,10 @@ void WorkingWindow::checkAnswer(const QString& typed)
 
 void WorkingWindow::revealAnswer()
 {
+    if (division_) {
+        revealDivisionAnswer();
+        return;
+    }
     if (!practising())
         return;
     const auto step = static_cast<std::size_t>(step_);

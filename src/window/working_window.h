@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/division.h"
+#include "core/division_practice.h"
 #include "core/practice.h"
 #include "core/problem.h"
 #include "core/working.h"
@@ -95,6 +96,13 @@ private:
     void applyZoom();
     void showDivisionStep();
     [[nodiscard]] QString divisionStepText(int step) const;
+    // In a division worked by the learner: the question open at the step
+    // shown, if any, and the last step the learner may go to.
+    [[nodiscard]] std::optional<std::size_t> openDivisionQuestion() const;
+    [[nodiscard]] int lastReachableStep() const;
+    void checkDivisionAnswer(const QString& typed);
+    void revealDivisionAnswer();
+    void settleDivisionAnswer(std::size_t question, const QString& verdict);
 
     ProductRecord record_;
     std::string key_; // the product, as the sessions know it
@@ -105,6 +113,10 @@ private:
     // the rods make 0.
     std::optional<Division> division_;
     std::optional<Problem> divisionProblem_;
+    DivisionPractice divisionPractice_;
+    std::vector<QString> divisionTyped_;    // per question: what was typed, or the answer shown
+    std::vector<QString> divisionVerdicts_; // per question: the last hint, or the verdict
+    std::optional<int> divisionMarked_;     // the row the last hint speaks of
 
     ProblemLine* problemLine_;
     QStackedWidget* view_; // the picture, or at the adding step its columns

@@ -4,6 +4,7 @@
 // the main window left exactly as it was.
 #include "window/answer_panel.h"
 #include "window/column_marks.h"
+#include "window/form1.h"
 #include "window/rods_picture.h"
 #include "window_driver.h"
 
@@ -120,6 +121,7 @@ private Q_SLOTS:
     void hintsAreAnnouncedAndBoxesNamed();
     void theModeIsRemembered();
     void aProductWorkedInPartIsTakenUpAgain();
+    void workADivision();
 };
 
 void TestWorkItYourself::work307Times12WithSlips()
@@ -427,6 +429,71 @@ void TestWorkItYourself::aProductWorkedInPartIsTakenUpAgain()
     QCOMPARE(tally(w), QString("Right at the first try: 1 of 3"));
     QCOMPARE(answerBox(w)->text(), QString("3060"));
     QVERIFY(hint(w).startsWith("The first diagonal from the right holds only 7"));
+}
+
+void TestWorkItYourself::workADivision()
+{
+    WindowDriver driver;
+    driver.enterRods("43");
+    const MainWindowState before = mainWindowState(driver);
+    driver.window().askForProblem(Operation::Divide, "43");
+    WorkingWindow* w = driver.window().workingWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    auto* dividend = part<QLineEdit>(w, "FirstNumber");
+    QTest::keyClicks(dividend, "98765");
+    QTest::keyClick(dividend, Qt::Key_Return);
+    auto* mode = part<QCheckBox>(w, "WorkItYourself");
+    QTest::mouseClick(mode, Qt::LeftButton, {}, QPoint(6, mode->height() / 2));
+    auto* picture = part<RodsPicture>(w, "RodsPicture");
+    // The multiples first, then the quotient digits: 98 / 43.
+    QTest::keyClick(w, Qt::Key_PageDown);
+    QCOMPARE(part<QLabel>(w, "Question")->text(), "98 ÷ 43 =");
+    answer(w, "3");
+    QCOMPARE(hint(w), QString("Row 3 gives 129, which is more than 98."));
+    // The row the hint speaks of is marked: lit across the rods.
+    QCOMPARE(shadeAt(picture, tensHalf(0, 3).x(), tensHalf(0, 3).y()), Shade::Lit);
+    QCOMPARE(shadeAt(picture, tensHalf(0, 2).x(), tensHalf(0, 2).y()), Shade::Unlit);
+    answer(w, "1");
+    QCOMPARE(hint(w), QString("Row 1 gives 43, and 98 − 43 = 55 is not less than 43: a larger row fits."));
+    answer(w, "2");
+    // Then what is left: 98 - 86, with row 2 lit.
+    QCOMPARE(part<QLabel>(w, "Question")->text(), "98 − 86 =");
+    QCOMPARE(shadeAt(picture, tensHalf(0, 2).x(), tensHalf(0, 2).y()), Shade::Lit);
+    answer(w, "22");
+    QCOMPARE(hint(w), QString("The tens column: 9 − 8 = 1, not 2."));
+    answer(w, "12");
+    QCOMPARE(hint(w), QString("Right! Press Next for step 3."));
+    QTest::keyClick(part<QPushButton>(w, "Next"), Qt::Key_Return);
+    answer(w, "2"); // 127 / 43
+    answer(w, "141");
+    QCOMPARE(hint(w), QString("Your answer has 3 digits, but 127 − 86 has 2. The hundreds column lent 1 to the column "
+                              "on its right: 1 − 1 lent − 0 = 0, not 1. The borrow was forgotten."));
+    answer(w, "41");
+    QTest::keyClick(w, Qt::Key_PageDown);
+    answer(w, "9"); // 416 / 43
+    answer(w, "28");
+    QCOMPARE(hint(w), QString("Nothing was borrowed from the units column: 6 − 7 needs a borrow: 16 − 7 = 9, not 8."));
+    answer(w, "29");
+    QTest::keyClick(w, Qt::Key_PageDown);
+    answer(w, "6"); // 295 / 43
+    answer(w, "37");
+    QCOMPARE(hint(w), QString("Right! Finished: 98765 ÷ 43 = 2296, remainder 37. Right at the first try: 4 of 8 "
+                              "answers. Press Next for the result."));
+    QCOMPARE(tally(w), QString("Right at the first try: 4 of 8"));
+    QTest::keyClick(w, Qt::Key_End);
+    QCOMPARE(explanation(w), QString("98765 ÷ 43 = 2296, remainder 37. Check: 2296 × 43 + 37 = 98765."));
+
+    // 8 is less than 12: a row other than 0 is named as such.
+    dividend->setText("3684");
+    part<QLineEdit>(w, "SecondNumber")->setText("12");
+    QTest::keyClick(dividend, Qt::Key_Return);
+    QTest::keyClick(w, Qt::Key_PageDown);
+    answer(w, "3");
+    answer(w, "0");
+    QTest::keyClick(w, Qt::Key_PageDown);
+    answer(w, "1");
+    QCOMPARE(hint(w), QString("8 is less than 12, so 12 goes into it 0 times."));
+    QVERIFY(mainWindowState(driver) == before);
 }
 
 QTEST_MAIN(TestWorkItYourself)
