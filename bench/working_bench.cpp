@@ -143,5 +143,36 @@ std::vector<ClickFigure> benchWorking(int repetitions)
     figures.push_back(checkFigure("Work it yourself, check and hint (the sum)", working, repetitions,
                                   {"99999998999999900000011", "99999998899999900000001"}));
     working.findChild<QCheckBox*>("WorkItYourself")->setChecked(false);
+
+    // The largest division: 15 nines by the rods 98765432, from the call to
+    // the end of the Working window's first paint, in a fresh main window.
+    const rods::Problem largest{rods::Operation::Divide, {9, 8, 7, 6, 5, 4, 3, 2}, 999'999'999'999'999};
+    std::vector<double> divisions;
+    for (int i = 0; i < fresh; ++i) {
+        std::unique_ptr<Form1> another = largestProblem();
+        PaintCounter counter;
+        QElapsedTimer timer;
+        timer.start();
+        another->workProblem(largest);
+        another->workingWindow()->installEventFilter(&counter);
+        while (counter.paints == 0 && timer.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        divisions.push_back(double(timer.nsecsElapsed()) / 1e6);
+        another->workingWindow()->removeEventFilter(&counter);
+    }
+    figures.push_back({"Division, 15 digits by 8, opened in a new main window", median(divisions),
+                       *std::max_element(divisions.begin(), divisions.end()), fresh});
+    window->workProblem(largest);
+    QCoreApplication::processEvents();
+    figures.push_back(stepFigure("Division, Next (step 2 to 3)", working, repetitions, 1, 2));
+    figures.push_back(stepFigure("Division, Next (to the result)", working, repetitions, working.stepCount() - 2,
+                                 working.stepCount() - 1));
+    // The first part, 99999999, holds 98765432 once: 3 and 5, typed in
+    // turn, are too big, and each gets its hint and its row lit.
+    working.findChild<QCheckBox*>("WorkItYourself")->setChecked(true);
+    working.goToStep(1);
+    QCoreApplication::processEvents();
+    figures.push_back(checkFigure("Division, check and hint (how many times)", working, repetitions, {"3", "5"}));
+    working.findChild<QCheckBox*>("WorkItYourself")->setChecked(false);
     return figures;
 }

@@ -637,8 +637,11 @@ QString WorkingWindow::workingText() const
     if (divisionProblem_) {
         if (!division_)
             return explanation_->toPlainText() + "\n";
-        QString text = toLines(longDivision(*division_, division_->steps.size())).join('\n') + "\n\n";
-        for (int step = 0; step < stepCount(); ++step)
+        // While the learner works it, only the steps done.
+        const int done = practising() && !divisionPractice_.finished() ? lastReachableStep() : stepCount();
+        const auto worked = static_cast<std::size_t>(std::max(0, std::min(done, stepCount()) - 1));
+        QString text = toLines(longDivision(*division_, std::min(worked, division_->steps.size()))).join('\n') + "\n\n";
+        for (int step = 0; step < done; ++step)
             text += QString("Step %1 of %2: %3\n").arg(step + 1).arg(stepCount()).arg(divisionStepText(step));
         return text;
     }
