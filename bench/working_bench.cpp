@@ -3,7 +3,7 @@
 #include "statistics.h"
 #include "window/form1.h"
 #include "window/text_box.h"
-#include "window/working_window.h"
+#include "tutor/ui/working_window.h"
 
 #include <QApplication>
 #include <QCheckBox>

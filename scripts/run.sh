@@ -6,4 +6,4 @@ bash scripts/install-deps.sh
 source scripts/common.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --parallel "$(nproc)" --target numbering-rods
-exec build/src/window/numbering-rods "$@"
+exec build/src/app/numbering-rods "$@"

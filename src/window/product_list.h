@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/working.h"
+#include "tutor/working.h"
 
 #include <QMetaType>
 #include <QObject>

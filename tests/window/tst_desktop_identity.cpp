@@ -1,7 +1,7 @@
 // The running program is tied to its desktop entry: its desktop file name
 // (the Wayland app id) is the entry's name, every window carries the
 // program's icon, and the entry names the X11 window class.
-#include "window/application_setup.h"
+#include "app/application_setup.h"
 #include "window/form1.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The real window on the Wayland platform, under a compositor of its own (see
 // run_under_weston.sh): shown at its size, a rod placed and drawn, a product
 // listed.
-#include "window/application_setup.h"
+#include "app/application_setup.h"
 #include "window_driver.h"
 
 #include <QGuiApplication>

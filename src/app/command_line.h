@@ -1,0 +1,34 @@
+#pragma once
+
+#include "tutor/problem.h"
+
+#include <QStringList>
+
+#include <optional>
+
+namespace rods {
+
+// What the command line asks for, read before any window system is touched,
+// so that --help and --version work with no display.
+struct CommandLine {
+    // Set when the program should end at once with this status, after the
+    // text below has been printed.
+    std::optional<int> exitStatus;
+    QString output;              // for standard output
+    QString errorOutput;         // for standard error
+    QString platform;            // the toolkit's -platform, if given
+    bool displayGiven = false;   // the toolkit's -display
+    std::optional<Problem> work; // --work: a problem to open the Working window on
+};
+
+// Reads the arguments (the program's name first). The toolkit's own options
+// (-platform offscreen, -style fusion, -reverse) are let through for
+// QApplication to take. Sets the application's name and version as a side
+// effect.
+CommandLine readCommandLine(const QStringList& arguments);
+
+// One clear line when no window can be opened, or nothing when one can:
+// neither an X11 nor a Wayland display is named, and no platform is chosen.
+QString missingDisplayMessage(const CommandLine& commandLine);
+
+} // namespace rods

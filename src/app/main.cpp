@@ -1,0 +1,65 @@
+#include "app/application_setup.h"
+#include "app/command_line.h"
+#include "window/form1.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <tuple>
+#include <unistd.h>
+
+namespace {
+
+QtMessageHandler defaultHandler = nullptr;
+QList<std::tuple<QtMsgType, QString>> startMessages;
+
+// While the application object starts, Qt's messages are held back: when its
+// platform plugin cannot reach the display, Qt explains at length and ends the
+// process with abort(). One line and status 1 say it better.
+void holdStartMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        startMessages.append({type, message});
+        return;
+    }
+    std::fprintf(stderr, "numbering-rods: cannot open a window: the display cannot be reached\n");
+    std::fflush(stderr);
+    _exit(1);
+}
+
+void releaseStartMessages()
+{
+    qInstallMessageHandler(defaultHandler);
+    for (const auto& [type, message] : std::as_const(startMessages))
+        defaultHandler(type, QMessageLogContext(), message);
+    startMessages.clear();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const rods::CommandLine commandLine = rods::readCommandLine(arguments);
+    if (commandLine.exitStatus) {
+        std::fputs(qPrintable(commandLine.output), stdout);
+        std::fputs(qPrintable(commandLine.errorOutput), stderr);
+        return *commandLine.exitStatus;
+    }
+    if (const QString missing = rods::missingDisplayMessage(commandLine); !missing.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(missing));
+        return 1;
+    }
+
+    defaultHandler = qInstallMessageHandler(holdStartMessages);
+    QApplication app(argc, argv);
+    releaseStartMessages();
+    rods::setUpApplication();
+    rods::Form1 window;
+    window.show();
+    if (commandLine.work)
+        window.workProblem(*commandLine.work);
+    return QApplication::exec();
+}
