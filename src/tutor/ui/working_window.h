@@ -94,6 +94,7 @@ private:
     void revealAnswer();
     void settleStep(const QString& verdict);
     void applyZoom();
+    void keepWorkInPart();
     void showDivisionStep();
     [[nodiscard]] QString divisionStepText(int step) const;
     // In a division worked by the learner: the question open at the step
