@@ -52,11 +52,7 @@ std::size_t DivisionPractice::answered() const
 DivisionPractice::Attempt DivisionPractice::answer(std::size_t index, std::string_view typed)
 {
     Attempt attempt;
-    if (index >= questions() || states_[index] != Practice::State::Open) {
-        attempt.message = "This step is done already.";
-        return attempt;
-    }
-    const TypedAnswer read = readAnswer(typed);
+    const TypedAnswer read = readOpenAnswer(index < questions() ? states_[index] : Practice::State::Right, typed);
     if (!read.digits) {
         attempt.message = read.refusal;
         return attempt;
@@ -139,21 +135,11 @@ void DivisionPractice::reveal(std::size_t index)
         states_[index] = Practice::State::Shown;
 }
 
-std::string DivisionPractice::tally() const
-{
-    std::size_t right = 0;
-    for (std::size_t i = 0; i < questions(); ++i)
-        if (states_[i] == Practice::State::Right && !missed_[i])
-            ++right;
-    return sentence("Right at the first try: %1 of %2", {std::to_string(right), std::to_string(questions())});
-}
+std::string DivisionPractice::tally() const { return tallyOf(states_, missed_); }
 
 std::string DivisionPractice::summary() const
 {
-    std::size_t right = 0;
-    for (std::size_t i = 0; i < questions(); ++i)
-        if (states_[i] == Practice::State::Right && !missed_[i])
-            ++right;
+    const std::size_t right = rightAtFirstTry(states_, missed_);
     const std::string result =
         sentence("%1 = %2, remainder %3",
                  {divisionOf(division_), withoutLeadingZeros(division_.quotient), number(division_.remainder)});

@@ -62,11 +62,7 @@ bool Practice::finished() const { return answered() == steps(); }
 Practice::Attempt Practice::answer(std::size_t step, std::string_view typed)
 {
     Attempt attempt;
-    if (step >= steps() || states_[step] != State::Open) {
-        attempt.message = "This step is done already.";
-        return attempt;
-    }
-    const TypedAnswer read = readAnswer(typed);
+    const TypedAnswer read = readOpenAnswer(step < steps() ? states_[step] : State::Right, typed);
     if (!read.digits) {
         attempt.message = read.refusal;
         return attempt;
@@ -113,7 +109,12 @@ void Practice::reveal(std::size_t step)
         states_[step] = State::Shown;
 }
 
-namespace {
+TypedAnswer readOpenAnswer(Practice::State state, std::string_view typed)
+{
+    if (state != Practice::State::Open)
+        return {std::nullopt, "This step is done already."};
+    return readAnswer(typed);
+}
 
 std::size_t rightAtFirstTry(const std::vector<Practice::State>& states, const std::vector<bool>& missed)
 {
@@ -124,13 +125,13 @@ std::size_t rightAtFirstTry(const std::vector<Practice::State>& states, const st
     return count;
 }
 
-} // namespace
-
-std::string Practice::tally() const
+std::string tallyOf(const std::vector<Practice::State>& states, const std::vector<bool>& missed)
 {
-    return "Right at the first try: " + std::to_string(rightAtFirstTry(states_, missed_)) + " of "
-           + std::to_string(steps());
+    return sentence("Right at the first try: %1 of %2",
+                    {std::to_string(rightAtFirstTry(states, missed)), std::to_string(states.size())});
 }
+
+std::string Practice::tally() const { return tallyOf(states_, missed_); }
 
 std::string Practice::summary() const
 {

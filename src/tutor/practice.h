@@ -70,4 +70,13 @@ private:
     std::string product_;      // "307 × 12 = 3684", for the summary
 };
 
+// Shared by the practices of every kind of problem: the digits of an answer
+// typed for a question in the given state, or why there is nothing to check
+// (the question is done, or the text is no number), which counts as no try.
+[[nodiscard]] TypedAnswer readOpenAnswer(Practice::State state, std::string_view typed);
+// How many questions were answered right with no wrong try before.
+[[nodiscard]] std::size_t rightAtFirstTry(const std::vector<Practice::State>& states, const std::vector<bool>& missed);
+// "Right at the first try: 2 of 3".
+[[nodiscard]] std::string tallyOf(const std::vector<Practice::State>& states, const std::vector<bool>& missed);
+
 } // namespace rods
