@@ -2,6 +2,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 
 namespace rods {
 namespace {
@@ -56,6 +58,11 @@ CommandLine readCommandLine(const QStringList& arguments)
                                   "\"3684 \u00f7 12\".",
                                   "problem");
     parser.addOption(work);
+    const QCommandLineOption problems("problems",
+                                      "Opens the Working window on a teacher's list of problems to work in turn: a "
+                                      "text file with one problem a line, as --work takes it.",
+                                      "file");
+    parser.addOption(problems);
     // Qt writes its options with one dash: -platform offscreen, -reverse.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const char* name : QtOptionsWithValue) {
@@ -80,6 +87,27 @@ CommandLine readCommandLine(const QStringList& arguments)
     } else if (parser.isSet(version)) {
         result.exitStatus = 0;
         result.output = QString("numbering-rods %1\n").arg(NUMBERING_RODS_VERSION);
+    } else if (parser.isSet(work) && parser.isSet(problems)) {
+        result.exitStatus = 2;
+        result.errorOutput = "numbering-rods: --work and --problems cannot be given together: choose one\n";
+    } else if (parser.isSet(problems)) {
+        const QString path = parser.value(problems);
+        ProblemList list = loadProblemList(QFile::encodeName(path).toStdString());
+        if (list.problems.empty()) {
+            // A file that cannot be read is an error of the system; one that
+            // is no list, of the command.
+            result.exitStatus = list.unreadable ? 1 : 2;
+            result.errorOutput = QString("numbering-rods: cannot use the list '%1': %2\n")
+                                     .arg(path, QString::fromStdString(list.refusal));
+        } else {
+            for (const BadLine& line : list.badLines)
+                result.errorOutput += QString("numbering-rods: %1, line %2 is not a problem and is left out: %3\n")
+                                          .arg(path)
+                                          .arg(line.number)
+                                          .arg(QString::fromStdString(line.reason));
+            result.problemsName = QFileInfo(path).fileName();
+            result.problems = std::move(list);
+        }
     } else if (parser.isSet(work)) {
         const ProblemRead read = readProblem(parser.value(work).toStdString());
         if (read.problem) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tutor/problem.h"
+#include "tutor/problem_list.h"
 
 #include <QStringList>
 
@@ -19,6 +20,9 @@ struct CommandLine {
     QString platform;            // the toolkit's -platform, if given
     bool displayGiven = false;   // the toolkit's -display
     std::optional<Problem> work; // --work: a problem to open the Working window on
+    // --problems: a teacher's list to work, and its file's name.
+    std::optional<ProblemList> problems;
+    QString problemsName;
 };
 
 // Reads the arguments (the program's name first). The toolkit's own options

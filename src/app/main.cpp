@@ -59,7 +59,12 @@ int main(int argc, char* argv[])
     rods::setUpApplication();
     rods::Form1 window;
     window.show();
+    // Lines of a teacher's list that are not problems, said once the rest is
+    // loaded.
+    std::fputs(qPrintable(commandLine.errorOutput), stderr);
     if (commandLine.work)
         window.workProblem(*commandLine.work);
+    if (commandLine.problems)
+        window.workProblemList(*commandLine.problems, commandLine.problemsName);
     return QApplication::exec();
 }

@@ -70,31 +70,38 @@ DivisionPractice::Attempt DivisionPractice::answer(std::size_t index, std::strin
     }
     missed_[index] = true;
     attempt.outcome = Practice::Attempt::Outcome::Wrong;
+    Hint hint;
     if (question.kind == DivisionQuestion::Kind::Digit) {
         const int row = (*read.digits)[0] - '0';
-        attempt.message = digitHint(step, row);
+        hint = digitHint(step, row);
         if (row > 0)
             attempt.markedRow = row;
     } else {
-        attempt.message = leftHint(step, *read.digits);
+        hint = leftHint(step, *read.digits);
         attempt.markedRow = step.row;
     }
+    attempt.message = std::move(hint.words);
+    attempt.slip = hint.slip;
+    slips_.push_back(hint.slip);
     return attempt;
 }
 
-std::string DivisionPractice::digitHint(const DivisionStep& step, int typed) const
+DivisionPractice::Hint DivisionPractice::digitHint(const DivisionStep& step, int typed) const
 {
     const std::string part = number(step.part);
     const std::uint64_t gives = division_.rows.at(static_cast<std::size_t>(typed));
     if (step.row == 0)
-        return sentence("%1 is less than %2, so %2 goes into it 0 times.", {part, division_.divisor});
+        return {sentence("%1 is less than %2, so %2 goes into it 0 times.", {part, division_.divisor}),
+                SlipKind::RowTooLarge};
     if (typed > step.row)
-        return sentence("Row %1 gives %2, which is more than %3.", {std::to_string(typed), number(gives), part});
-    return sentence("Row %1 gives %2, and %3 − %2 = %4 is not less than %5: a larger row fits.",
-                    {std::to_string(typed), number(gives), part, number(step.part - gives), division_.divisor});
+        return {sentence("Row %1 gives %2, which is more than %3.", {std::to_string(typed), number(gives), part}),
+                SlipKind::RowTooLarge};
+    return {sentence("Row %1 gives %2, and %3 − %2 = %4 is not less than %5: a larger row fits.",
+                     {std::to_string(typed), number(gives), part, number(step.part - gives), division_.divisor}),
+            SlipKind::RowTooSmall};
 }
 
-std::string DivisionPractice::leftHint(const DivisionStep& step, const std::string& typed) const
+DivisionPractice::Hint DivisionPractice::leftHint(const DivisionStep& step, const std::string& typed) const
 {
     const std::string right = number(step.left);
     std::string hint;
@@ -110,7 +117,7 @@ std::string DivisionPractice::leftHint(const DivisionStep& step, const std::stri
     while (c < step.columns.size() && digitAt(typed, c) == digitAt(right, c))
         ++c;
     if (c >= step.columns.size())
-        return hint + "Write no digits in front of what is left.";
+        return {hint + "Write no digits in front of what is left.", SlipKind::ExtraDigit};
     const SubtractionColumn& column = step.columns[c];
     const int wrote = digitAt(typed, c);
     const std::string place(placeName(static_cast<int>(c)));
@@ -118,15 +125,18 @@ std::string DivisionPractice::leftHint(const DivisionStep& step, const std::stri
     // "units: 8 − 4 = 4" without its place: that is said first.
     const std::string working = columnWords.substr(columnWords.find(": ") + 2);
     if (column.lentOut == 1 && wrote == (column.difference + 1) % 10)
-        return hint
-               + sentence("The %1 column lent 1 to the column on its right: %2, not %3. The borrow was "
-                          "forgotten.",
-                          {place, working, std::to_string(wrote)});
+        return {hint
+                    + sentence("The %1 column lent 1 to the column on its right: %2, not %3. The borrow was "
+                               "forgotten.",
+                               {place, working, std::to_string(wrote)}),
+                SlipKind::ForgottenBorrow};
     if (column.lentOut == 0 && wrote == (column.difference + 9) % 10)
-        return hint
-               + sentence("Nothing was borrowed from the %1 column: %2, not %3.",
-                          {place, working, std::to_string(wrote)});
-    return hint + sentence("The %1 column: %2, not %3.", {place, working, std::to_string(wrote)});
+        return {hint
+                    + sentence("Nothing was borrowed from the %1 column: %2, not %3.",
+                               {place, working, std::to_string(wrote)}),
+                SlipKind::ExtraBorrow};
+    return {hint + sentence("The %1 column: %2, not %3.", {place, working, std::to_string(wrote)}),
+            SlipKind::WrongDifference};
 }
 
 void DivisionPractice::reveal(std::size_t index)

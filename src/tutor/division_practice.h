@@ -40,22 +40,31 @@ public:
         Practice::Attempt::Outcome outcome = Practice::Attempt::Outcome::Refused;
         std::string message;          // the refusal or the hint
         std::optional<int> markedRow; // the row of the rods the hint speaks of
+        std::optional<SlipKind> slip; // when wrong
     };
     Attempt answer(std::size_t index, std::string_view typed);
     void reveal(std::size_t index);
 
     // "Right at the first try: 2 of 5".
     [[nodiscard]] std::string tally() const;
+    [[nodiscard]] std::size_t rightFirst() const { return rightAtFirstTry(states_, missed_); }
+    [[nodiscard]] std::size_t shown() const { return shownOf(states_); }
+    [[nodiscard]] const std::vector<SlipKind>& slips() const { return slips_; }
     [[nodiscard]] std::string summary() const;
 
 private:
-    [[nodiscard]] std::string digitHint(const DivisionStep& step, int typed) const;
-    [[nodiscard]] std::string leftHint(const DivisionStep& step, const std::string& typed) const;
+    struct Hint {
+        std::string words;
+        SlipKind slip;
+    };
+    [[nodiscard]] Hint digitHint(const DivisionStep& step, int typed) const;
+    [[nodiscard]] Hint leftHint(const DivisionStep& step, const std::string& typed) const;
 
     Division division_;
     std::vector<DivisionQuestion> questions_;
     std::vector<Practice::State> states_;
     std::vector<bool> missed_;
+    std::vector<SlipKind> slips_;
 };
 
 } // namespace rods

@@ -15,6 +15,21 @@ std::size_t trailingZeros(std::string_view digits)
     return last == std::string_view::npos ? 0 : digits.size() - 1 - last;
 }
 
+SlipKind slipKindOf(Slip slip)
+{
+    switch (slip) {
+    case Slip::ForgottenCarry: return SlipKind::ForgottenCarry;
+    case Slip::TensWritten: return SlipKind::TensWritten;
+    case Slip::ExtraCarry: return SlipKind::ExtraCarry;
+    case Slip::MissingDigit: return SlipKind::MissingDigit;
+    case Slip::ExtraDigit: return SlipKind::ExtraDigit;
+    case Slip::Swapped: return SlipKind::Swapped;
+    case Slip::None:
+    case Slip::WrongDigit: break;
+    }
+    return SlipKind::WrongDigit;
+}
+
 } // namespace
 
 StepQuestion questionFor(const Reading& reading, std::size_t step)
@@ -94,12 +109,16 @@ Practice::Attempt Practice::answer(std::size_t step, std::string_view typed)
         attempt.message = sentence("Your answer ends in %1, but %2 written in the %3 place ends in %4.",
                                    {counted(zeros, "zero", "zeros"), question.whole, placeName(question.place),
                                     counted(rowZeros + question.placeZeros, "zero", "zeros")});
+        attempt.slip = SlipKind::PlaceZeros;
+        slips_.push_back(*attempt.slip);
         return attempt;
     }
     attempt.message = hintInWords(check, question.places, question.kind, question.whole,
                                   writtenInPlace ? question.placeZeros : 0, placeName(question.place));
     if (check.place < question.places.size())
         attempt.markedPlace = check.place;
+    attempt.slip = slipKindOf(check.slip);
+    slips_.push_back(*attempt.slip);
     return attempt;
 }
 
@@ -131,7 +150,14 @@ std::string tallyOf(const std::vector<Practice::State>& states, const std::vecto
                     {std::to_string(rightAtFirstTry(states, missed)), std::to_string(states.size())});
 }
 
+std::size_t shownOf(const std::vector<Practice::State>& states)
+{
+    return static_cast<std::size_t>(std::count(states.begin(), states.end(), Practice::State::Shown));
+}
+
 std::string Practice::tally() const { return tallyOf(states_, missed_); }
+std::size_t Practice::rightFirst() const { return rightAtFirstTry(states_, missed_); }
+std::size_t Practice::shown() const { return shownOf(states_); }
 
 std::string Practice::summary() const
 {

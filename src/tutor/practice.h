@@ -2,6 +2,7 @@
 
 #include "tutor/answer_hints.h"
 #include "tutor/reading.h"
+#include "tutor/slips.h"
 
 #include <optional>
 #include <string>
@@ -37,6 +38,7 @@ public:
         // needs saying ("307 × 1 = 307, written 3070 in the tens place").
         std::string message;
         std::optional<std::size_t> markedPlace; // the wrong diagonal or column, when there is one
+        std::optional<SlipKind> slip;           // when wrong
     };
 
     Practice() = default;
@@ -60,6 +62,10 @@ public:
 
     // "Right at the first try: 2 of 3".
     [[nodiscard]] std::string tally() const;
+    [[nodiscard]] std::size_t rightFirst() const;
+    [[nodiscard]] std::size_t shown() const;
+    // Every slip made so far, in the order made.
+    [[nodiscard]] const std::vector<SlipKind>& slips() const { return slips_; }
     // One line for the end, naming the product worked.
     [[nodiscard]] std::string summary() const;
 
@@ -67,6 +73,7 @@ private:
     std::vector<StepQuestion> questions_;
     std::vector<State> states_;
     std::vector<bool> missed_; // a wrong try was made at this step
+    std::vector<SlipKind> slips_;
     std::string product_;      // "307 × 12 = 3684", for the summary
 };
 
@@ -76,6 +83,7 @@ private:
 [[nodiscard]] TypedAnswer readOpenAnswer(Practice::State state, std::string_view typed);
 // How many questions were answered right with no wrong try before.
 [[nodiscard]] std::size_t rightAtFirstTry(const std::vector<Practice::State>& states, const std::vector<bool>& missed);
+[[nodiscard]] std::size_t shownOf(const std::vector<Practice::State>& states);
 // "Right at the first try: 2 of 3".
 [[nodiscard]] std::string tallyOf(const std::vector<Practice::State>& states, const std::vector<bool>& missed);
 

@@ -143,6 +143,8 @@ void Form1::showWorking(const ProductRecord& record) { openWorking().showProduct
 
 void Form1::workProblem(const Problem& problem) { openWorking().showProblem(problem); }
 
+void Form1::workProblemList(const ProblemList& list, const QString& name) { openWorking().useProblemList(list, name); }
+
 void Form1::askForProblem(Operation operation, const QString& rods) { openWorking().askForProblem(operation, rods); }
 
 void Form1::showBoardMenu(const QPoint& position)

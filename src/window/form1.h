@@ -15,6 +15,7 @@ namespace rods {
 
 class ProductList;
 class WorkingWindow;
+struct ProblemList;
 struct ProductRecord;
 
 // The program's one window. It owns the board state and the controls; each
@@ -40,6 +41,8 @@ public:
     void showWorking(const ProductRecord& record);
     // Opens it on a problem that no list holds.
     void workProblem(const Problem& problem);
+    // Opens the Working window on a teacher's list, at its first problem.
+    void workProblemList(const ProblemList& list, const QString& name);
     // Opens it for a problem of the learner's own: the operation chosen, the
     // rods' number given (or none).
     void askForProblem(Operation operation, const QString& rods);

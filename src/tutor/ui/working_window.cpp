@@ -9,6 +9,7 @@
 #include "tutor/ui/column_marks.h"
 #include "tutor/ui/fixed_text.h"
 #include "tutor/ui/problem_line.h"
+#include "tutor/ui/problem_picker.h"
 #include "tutor/ui/rods_picture.h"
 #include "tutor/ui/text_lines.h"
 
@@ -56,6 +57,7 @@ void keepRoomWhenHidden(QWidget* widget)
 WorkingWindow::WorkingWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
     , problemLine_(new ProblemLine(this))
+    , picker_(new ProblemPicker(this))
     , view_(new QStackedWidget(this))
     , picture_(new RodsPicture(this))
     , columns_(new ColumnLines(this))
@@ -103,6 +105,7 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     buttons->addWidget(previous_);
     buttons->addWidget(next_);
     auto* column = new QVBoxLayout(this);
+    column->addWidget(picker_);
     column->addWidget(problemLine_);
     column->addLayout(top, 1);
     column->addWidget(explanation_);
@@ -123,6 +126,8 @@ WorkingWindow::WorkingWindow(QWidget* parent)
             answers_->focusAnswer();
     });
     connect(problemLine_, &ProblemLine::problemRequested, this, &WorkingWindow::showProblem);
+    connect(picker_, &ProblemPicker::posed, this, &WorkingWindow::showPosed);
+    connect(picker_, &ProblemPicker::progressRequested, this, &WorkingWindow::showProgress);
     connect(answers_, &AnswerPanel::checkRequested, this, &WorkingWindow::checkAnswer);
     connect(answers_, &AnswerPanel::showAnswerRequested, this, &WorkingWindow::revealAnswer);
 
@@ -197,6 +202,7 @@ void WorkingWindow::applyZoom()
 
 void WorkingWindow::showProduct(const ProductRecord& record)
 {
+    posed_.reset();
     keepWorkInPart();
     division_.reset();
     divisionProblem_.reset();
@@ -240,6 +246,7 @@ void WorkingWindow::keepWorkInPart()
 
 void WorkingWindow::showProblem(const Problem& problem)
 {
+    posed_.reset();
     if (problem.operation == Operation::Multiply) {
         // In no list: the words do not compare it with a listed product.
         showProduct({problem.rods, static_cast<double>(problem.number), std::string()});
@@ -451,6 +458,8 @@ void WorkingWindow::revealAnswer()
 void WorkingWindow::settleStep(const QString& verdict)
 {
     const auto step = static_cast<std::size_t>(step_);
+    if (session_.practice.finished())
+        keepProgress();
     session_.verdicts[step] = verdict + " "
                               + (session_.practice.finished() ? fromUtf8(session_.practice.summary())
                                                               : QString("Press Next for step %1.").arg(step_ + 2));

@@ -4,6 +4,9 @@
 #include "tutor/division_practice.h"
 #include "tutor/practice.h"
 #include "tutor/problem.h"
+#include "tutor/problem_list.h"
+#include "tutor/problem_queue.h"
+#include "tutor/progress_file.h"
 #include "tutor/working.h"
 
 #include <QFont>
@@ -23,6 +26,8 @@ class AnswerPanel;
 class ColumnLines;
 class ColumnMarks;
 class ProblemLine;
+class ProblemPicker;
+class ProgressWindow;
 class FixedText;
 class RodsPicture;
 
@@ -52,6 +57,14 @@ public:
     // Waits for a problem of the learner's own, with the operation chosen and
     // the rods' number given (or none), the cursor in the other number's box.
     void askForProblem(Operation operation, const QString& rods);
+    // Opens a problem the program poses, in Work it yourself with every
+    // answer hidden.
+    void showPosed(const PosedProblem& posed);
+    // Works a teacher's list in order, from its first problem.
+    void useProblemList(const ProblemList& list, const QString& name);
+    [[nodiscard]] ProblemPicker* picker() const { return picker_; }
+    // Opens the learner's progress.
+    void showProgress();
 
     [[nodiscard]] int step() const { return step_; }
     // 0 when the product has no reading.
@@ -71,6 +84,8 @@ public:
 Q_SIGNALS:
     // A new step's number and words, as they went out to screen readers.
     void stepAnnounced(const QString& text);
+    // A problem worked to the end in Work it yourself, as it was kept.
+    void problemWorked(const rods::ProgressRecord& record);
 
 private:
     // What a learner has done in one product's working.
@@ -104,6 +119,9 @@ private:
     void checkDivisionAnswer(const QString& typed);
     void revealDivisionAnswer();
     void settleDivisionAnswer(std::size_t question, const QString& verdict);
+    // Keeps the record of a problem just worked to the end.
+    void keepProgress();
+    [[nodiscard]] ProgressFile progressFile() const;
 
     ProductRecord record_;
     std::string key_; // the product, as the sessions know it
@@ -120,6 +138,11 @@ private:
     std::optional<int> divisionMarked_;     // the row the last hint speaks of
 
     ProblemLine* problemLine_;
+    ProblemPicker* picker_;
+    ProgressWindow* progressWindow_ = nullptr; // made when first asked for
+    // Where the problem worked came from, when the program posed it.
+    std::optional<PosedProblem> posed_;
+    bool progressRefused_ = false; // the data folder cannot be written
     QStackedWidget* view_; // the picture, or at the adding step its columns
     RodsPicture* picture_;
     ColumnLines* columns_;

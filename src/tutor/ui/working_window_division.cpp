@@ -135,6 +135,8 @@ void WorkingWindow::revealDivisionAnswer()
 void WorkingWindow::settleDivisionAnswer(std::size_t question, const QString& verdict)
 {
     divisionMarked_.reset();
+    if (divisionPractice_.finished())
+        keepProgress();
     const bool stepDone =
         divisionPractice_.finished()
         || divisionPractice_.question(divisionPractice_.answered()).step != divisionPractice_.question(question).step;
