@@ -3,7 +3,8 @@
 # in a folder of its own and runs without a display.
 #
 #   robustness.sh sanitize          every test under AddressSanitizer and UBSan (build-asan/)
-#   robustness.sh fuzz [RUNS]       the text-to-number fuzzer, RUNS executions (default 10000000)
+#   robustness.sh fuzz [RUNS]       the fuzzers (text to number, a teacher's list, the progress
+#                                   file), RUNS executions each (default 10000000)
 #   robustness.sh valgrind          the window tests under valgrind memcheck
 #   robustness.sh sessions [COUNT]  COUNT random sessions (default 100000) against the model
 set -euo pipefail
@@ -30,10 +31,18 @@ sanitize)
 fuzz)
   runs=${2:-10000000}
   CXX=clang++ build build-fuzz -DRODS_FUZZ=ON
-  corpus=$(mktemp -d /tmp/rods-fuzz.XXXXXX)
-  build-fuzz/fuzz/fuzz_text_to_number -runs="$runs" -dict=fuzz/number.dict -print_final_stats=1 \
-    "$corpus" fuzz/corpus 2>&1 | grep -E '^(Done|stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb))|ERROR|SUMMARY|deadly'
-  rm -rf "$corpus"
+  for target in text_to_number problem_list progress; do
+    case $target in
+    text_to_number) seeds=fuzz/corpus options=(-dict=fuzz/number.dict) ;;
+    problem_list) seeds=fuzz/corpus-problem-list options=() ;;
+    progress) seeds=fuzz/corpus-progress options=() ;;
+    esac
+    echo "fuzz_$target"
+    corpus=$(mktemp -d /tmp/rods-fuzz.XXXXXX)
+    build-fuzz/fuzz/fuzz_$target -runs="$runs" "${options[@]}" -print_final_stats=1 "$corpus" "$seeds" 2>&1 |
+      grep -E '^(Done|stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb))|ERROR|SUMMARY|deadly'
+    rm -rf "$corpus"
+  done
   ;;
 valgrind)
   build build

@@ -60,7 +60,8 @@ CommandLine readCommandLine(const QStringList& arguments)
     parser.addOption(work);
     const QCommandLineOption problems("problems",
                                       "Opens the Working window on a teacher's list of problems to work in turn: a "
-                                      "text file with one problem a line, as --work takes it.",
+                                      "text file with one problem a line, such as \"307 \u00d7 12\" or "
+                                      "\"3684 \u00f7 12\".",
                                       "file");
     parser.addOption(problems);
     // Qt writes its options with one dash: -platform offscreen, -reverse.

@@ -80,6 +80,17 @@ void TestCommandLine::answersWithoutDisplay_data()
                                           "at most 8 digits.\n";
     QTest::newRow("--work, no problem") << QStringList{"--work"} << 2 << ""
                                         << "numbering-rods: Missing value after '--work'.";
+    // A teacher's list is read before any window: one that cannot be read is
+    // the system's error, one that is no list the command's.
+    QTest::newRow("--problems, no such file")
+        << QStringList{"--problems", "/nonexistent/tuesday.txt"} << 1 << ""
+        << "numbering-rods: cannot use the list '/nonexistent/tuesday.txt': The file cannot be read: No such file or "
+           "directory.\n";
+    QTest::newRow("--problems, not a text file")
+        << QStringList{"--problems", RODS_PROGRAM} << 2 << ""
+        << QString("numbering-rods: cannot use the list '%1': The file is larger than 1 MB").arg(RODS_PROGRAM);
+    QTest::newRow("--work and --problems") << QStringList{"--work", "2x3", "--problems", "a.txt"} << 2 << ""
+                                           << "numbering-rods: --work and --problems cannot be given together";
 }
 
 void TestCommandLine::answersWithoutDisplay()
@@ -183,7 +194,7 @@ void TestCommandLine::manualPageHasEveryOption()
         const QRegularExpression written(QRegularExpression::escape(inRoff) + "(?![a-z]|\\\\-)");
         QVERIFY2(manual.contains(written), qPrintable(inRoff));
     }
-    QCOMPARE(options, 6); // -h, --help, --help-all, -v, --version, --work
+    QCOMPARE(options, 7); // -h, --help, --help-all, -v, --version, --work, --problems
     for (const char* section : {".SH OPTIONS", ".SH EXIT STATUS", ".SH ENVIRONMENT"})
         QVERIFY2(manual.contains(section), section);
 }
