@@ -126,8 +126,7 @@ bool keepsTimesPromise(const Level& level, const Problem& problem)
     const std::string other = std::to_string(problem.number);
     if (static_cast<int>(other.size()) != level.otherDigits || problem.rods.front() == 0)
         return false;
-    if (level.noTrivialRows
-        && (valueOf(problem.rods) < 2 || other.find_first_of("01") != std::string::npos))
+    if (level.noTrivialRows && (valueOf(problem.rods) < 2 || other.find_first_of("01") != std::string::npos))
         return false;
     if (level.zeroRod && std::find(problem.rods.begin(), problem.rods.end(), 0) == problem.rods.end())
         return false;

@@ -18,14 +18,21 @@ std::size_t trailingZeros(std::string_view digits)
 SlipKind slipKindOf(Slip slip)
 {
     switch (slip) {
-    case Slip::ForgottenCarry: return SlipKind::ForgottenCarry;
-    case Slip::TensWritten: return SlipKind::TensWritten;
-    case Slip::ExtraCarry: return SlipKind::ExtraCarry;
-    case Slip::MissingDigit: return SlipKind::MissingDigit;
-    case Slip::ExtraDigit: return SlipKind::ExtraDigit;
-    case Slip::Swapped: return SlipKind::Swapped;
+    case Slip::ForgottenCarry:
+        return SlipKind::ForgottenCarry;
+    case Slip::TensWritten:
+        return SlipKind::TensWritten;
+    case Slip::ExtraCarry:
+        return SlipKind::ExtraCarry;
+    case Slip::MissingDigit:
+        return SlipKind::MissingDigit;
+    case Slip::ExtraDigit:
+        return SlipKind::ExtraDigit;
+    case Slip::Swapped:
+        return SlipKind::Swapped;
     case Slip::None:
-    case Slip::WrongDigit: break;
+    case Slip::WrongDigit:
+        break;
     }
     return SlipKind::WrongDigit;
 }

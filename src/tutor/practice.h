@@ -74,7 +74,7 @@ private:
     std::vector<State> states_;
     std::vector<bool> missed_; // a wrong try was made at this step
     std::vector<SlipKind> slips_;
-    std::string product_;      // "307 × 12 = 3684", for the summary
+    std::string product_; // "307 × 12 = 3684", for the summary
 };
 
 // Shared by the practices of every kind of problem: the digits of an answer

@@ -24,7 +24,7 @@ struct BadLine {
 struct ProblemList {
     std::vector<Problem> problems;
     std::vector<BadLine> badLines;
-    std::string refusal; // set when nothing is loaded
+    std::string refusal;     // set when nothing is loaded
     bool unreadable = false; // the file itself could not be read
 };
 

@@ -4,11 +4,10 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <thread>
-
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace rods {

@@ -53,8 +53,9 @@ bool wellFormedTime(std::string_view time)
         return false;
     for (std::size_t i = 0; i < Shape.size(); ++i) {
         const char c = time[i];
-        const bool fits = Shape[i] == 'd' ? (c >= '0' && c <= '9') : Shape[i] == '+' ? (c == '+' || c == '-')
-                                                                                      : c == Shape[i];
+        const bool fits = Shape[i] == 'd'   ? (c >= '0' && c <= '9')
+                          : Shape[i] == '+' ? (c == '+' || c == '-')
+                                            : c == Shape[i];
         if (!fits)
             return false;
     }
@@ -190,7 +191,7 @@ std::string localTimeNow()
     std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", &local);
     std::string time(text);
     if (time.size() == 24) // "+0100" as "+01:00"
-        time.insert(22, ":");
+        return time.substr(0, 22) + ':' + time.substr(22);
     return time;
 }
 

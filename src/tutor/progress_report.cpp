@@ -73,9 +73,9 @@ std::string recordInWords(const ProgressRecord& record)
         words += sentence(", level %1, set %2", {std::to_string(record.level), std::to_string(record.set)});
     else if (record.source == ProblemSource::List)
         words += ", from a list";
-    words += sentence(": %1 of %2 right at the first try",
-                      {std::to_string(record.rightFirst),
-                       counted(static_cast<std::size_t>(record.steps), "answer", "answers")});
+    words += sentence(
+        ": %1 of %2 right at the first try",
+        {std::to_string(record.rightFirst), counted(static_cast<std::size_t>(record.steps), "answer", "answers")});
     if (record.shown > 0)
         words += sentence(", %1 shown", {std::to_string(record.shown)});
     return words;
@@ -101,8 +101,9 @@ std::string progressReport(const ProgressRead& read)
         report += sentence("%1 could not be read (left in the file as found).\n\n",
                            {counted(read.unreadable, "record", "records")});
     if (read.records.empty())
-        return report + "No problems worked yet. Check \"Work it yourself\" and work a problem to the end: "
-                        "it is kept here.\n";
+        return report
+               + "No problems worked yet. Check \"Work it yourself\" and work a problem to the end: "
+                 "it is kept here.\n";
 
     Totals all;
     std::map<GroupKey, std::pair<std::string, Totals>> groups;
@@ -148,8 +149,10 @@ std::string progressCsv(const std::vector<ProgressRecord>& records)
     std::string csv = "\xef\xbb\xbf"; // so that spreadsheets read × and ÷ as UTF-8
     csv += "\"Date and time\",\"Problem\",\"Source\",\"Level\",\"Set\",\"Answers\",\"Right at the first try\","
            "\"Shown\"";
-    for (int kind = 0; kind < SlipKinds; ++kind)
-        csv += "," + quoted(std::string(slipTitle(static_cast<SlipKind>(kind))));
+    for (int kind = 0; kind < SlipKinds; ++kind) {
+        csv += ',';
+        csv += quoted(std::string(slipTitle(static_cast<SlipKind>(kind))));
+    }
     csv += "\r\n";
     for (const ProgressRecord& record : records) {
         const bool level = record.source == ProblemSource::Level;
@@ -158,8 +161,10 @@ std::string progressCsv(const std::vector<ProgressRecord>& records)
                + (level ? std::to_string(record.level) : "") + "," + (level ? std::to_string(record.set) : "") + ","
                + std::to_string(record.steps) + "," + std::to_string(record.rightFirst) + ","
                + std::to_string(record.shown);
-        for (int count : record.slips)
-            csv += "," + std::to_string(count);
+        for (int count : record.slips) {
+            csv += ',';
+            csv += std::to_string(count);
+        }
         csv += "\r\n";
     }
     return csv;

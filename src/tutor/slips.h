@@ -16,9 +16,9 @@ enum class SlipKind {
     ExtraDigit,
     Swapped,
     WrongDigit,
-    PlaceZeros,     // a row written in its place with too many or too few zeros
-    RowTooLarge,    // a row of the divisor's rods that is more than the part
-    RowTooSmall,    // a row that leaves the divisor or more
+    PlaceZeros,  // a row written in its place with too many or too few zeros
+    RowTooLarge, // a row of the divisor's rods that is more than the part
+    RowTooSmall, // a row that leaves the divisor or more
     ForgottenBorrow,
     ExtraBorrow,
     WrongDifference, // a subtraction's digit that no simple slip explains

@@ -354,8 +354,10 @@ void TestProblemsAndProgress::recordsSurviveKillsWhileWriting()
     for (int kill = 0; kill < 15; ++kill) {
         QProcess writer;
         writer.start(PROGRESS_WRITER, {folder.path(), "1", QString::number(next), "100000"});
-        QVERIFY(writer.waitForStarted());
-        QTest::qWait(random.bounded(5, 60));
+        // Killed once it is writing (a slow start under a sanitizer must not
+        // make the kill come first), at a random moment after.
+        QVERIFY(writer.waitForStarted() && writer.waitForReadyRead(30000));
+        QTest::qWait(random.bounded(0, 40));
         writer.kill(); // SIGKILL, wherever it is
         writer.waitForFinished();
         // Each number the writer printed was appended and synced before.
@@ -364,7 +366,7 @@ void TestProblemsAndProgress::recordsSurviveKillsWhileWriting()
                 confirmed.insert(line.toInt());
         next = confirmed.empty() ? next : *confirmed.rbegin() + 1;
     }
-    QVERIFY(confirmed.size() > 15);
+    QVERIFY(confirmed.size() >= 15);
     const ProgressRead read = file.read();
     std::set<int> found;
     for (const ProgressRecord& record : read.records) {
@@ -378,7 +380,9 @@ void TestProblemsAndProgress::recordsSurviveKillsWhileWriting()
 
     // After a line cut short, a new record starts on its own line, and the
     // damaged line stays as it was.
-    { std::ofstream(file.path(), std::ios::app) << "1\t2026-12-07T19:1"; }
+    {
+        std::ofstream(file.path(), std::ios::app) << "1\t2026-12-07T19:1";
+    }
     const std::string before = contentsOf(file.path());
     QCOMPARE(file.append(sampleRecord(2, 99)), "");
     const std::string after = contentsOf(file.path());
@@ -413,7 +417,9 @@ void TestProblemsAndProgress::unwritableFolderIsSaid()
     QTemporaryDir folder;
     // A file where the folder should be, and a folder that may not be written.
     const std::string blocked = folder.filePath("blocked").toStdString();
-    { std::ofstream(blocked) << "not a folder"; }
+    {
+        std::ofstream(blocked) << "not a folder";
+    }
     const std::string failure = ProgressFile(blocked + "/numbering-rods").append(sampleRecord(1, 1));
     QVERIFY2(QString::fromStdString(failure).startsWith("Cannot make the folder"), failure.c_str());
     QCOMPARE(contentsOf(blocked), "not a folder");

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSpinBox>
@@ -55,6 +56,10 @@ ProblemPicker::ProblemPicker(QWidget* parent)
     level_->setCurrentIndex(1);
     set_->setObjectName("ProblemSet");
     set_->setAccessibleName("Problem set");
+    // The box inside the spin box takes the keys, and a screen reader asks
+    // it for its name.
+    if (auto* box = set_->findChild<QLineEdit*>())
+        box->setAccessibleName("Problem set");
     set_->setRange(FirstSet, LastSet);
     set_->setToolTip("The same set number and level give the same ten problems on every computer.");
     // A learner alone gets a set of their own; a class types the set the
@@ -154,12 +159,13 @@ void ProblemPicker::useList(const ProblemList& list, const QString& name)
     addListChoice(name, list_.size());
     chooseFromBoxes();
     poseNext();
-    QString loaded = QString("%1 loaded from %2.").arg(list_.size() == 1 ? QString("1 problem")
-                                                                          : QString("%1 problems").arg(list_.size()),
-                                                       name);
+    QString loaded =
+        QString("%1 loaded from %2.")
+            .arg(list_.size() == 1 ? QString("1 problem") : QString("%1 problems").arg(list_.size()), name);
     if (!list.badLines.empty())
         loaded += QString(" %1 not a problem: %2")
-                      .arg(list.badLines.size() == 1 ? QString("1 line is") : QString("%1 lines are").arg(list.badLines.size()),
+                      .arg(list.badLines.size() == 1 ? QString("1 line is")
+                                                     : QString("%1 lines are").arg(list.badLines.size()),
                            fromUtf8(badLinesInWords(list.badLines)));
     say(loaded);
 }

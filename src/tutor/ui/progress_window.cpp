@@ -56,8 +56,7 @@ ProgressWindow::ProgressWindow(ProgressFile file, QWidget* parent)
     connect(copy_, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(text()); });
     connect(saveCsv_, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getSaveFileName(this, "Save progress as CSV",
-                                                          QDir::home().filePath("progress.csv"),
-                                                          "CSV files (*.csv)");
+                                                          QDir::home().filePath("progress.csv"), "CSV files (*.csv)");
         if (path.isEmpty())
             return;
         const QString failure = saveCsv(path);
@@ -91,8 +90,7 @@ QString ProgressWindow::saveCsv(const QString& path) const
     QSaveFile file(path);
     const std::string csv = progressCsv(records_);
     if (!file.open(QIODevice::WriteOnly)
-        || file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size())
-        || !file.commit())
+        || file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size()) || !file.commit())
         return QString("The progress could not be saved to %1: %2").arg(path, file.errorString());
     return {};
 }

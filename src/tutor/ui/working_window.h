@@ -137,13 +137,15 @@ private:
     std::vector<QString> divisionVerdicts_; // per question: the last hint, or the verdict
     std::optional<int> divisionMarked_;     // the row the last hint speaks of
 
-    ProblemLine* problemLine_;
+    // The row that poses problems comes first, above the problem line, in
+    // the tab order as on the screen.
     ProblemPicker* picker_;
+    ProblemLine* problemLine_;
     ProgressWindow* progressWindow_ = nullptr; // made when first asked for
     // Where the problem worked came from, when the program posed it.
     std::optional<PosedProblem> posed_;
     bool progressRefused_ = false; // the data folder cannot be written
-    QStackedWidget* view_; // the picture, or at the adding step its columns
+    QStackedWidget* view_;         // the picture, or at the adding step its columns
     RodsPicture* picture_;
     ColumnLines* columns_;
     QLabel* counter_;

@@ -1,11 +1,10 @@
 // The Working window's problems posed by the program or a teacher's list, and
 // the learner's progress kept as each problem is worked to the end.
-#include "tutor/ui/working_window.h"
-
 #include "tutor/ui/answer_panel.h"
 #include "tutor/ui/problem_picker.h"
 #include "tutor/ui/progress_window.h"
 #include "tutor/ui/text_lines.h"
+#include "tutor/ui/working_window.h"
 
 #include <QCheckBox>
 
@@ -59,8 +58,8 @@ void WorkingWindow::keepProgress()
         if (!failure.empty()) {
             // Said once: the learner works on, and nothing else changes.
             progressRefused_ = true;
-            picker_->say(QString("Your progress cannot be kept (%1). Everything else works as before.")
-                             .arg(fromUtf8(failure)));
+            picker_->say(
+                QString("Your progress cannot be kept (%1). Everything else works as before.").arg(fromUtf8(failure)));
         }
     }
     if (progressWindow_ && progressWindow_->isVisible())

@@ -35,7 +35,10 @@ template <typename Widget> Widget* part(QWidget* window, const char* name)
     return widget;
 }
 
-void click(QWidget* window, const char* button) { QTest::mouseClick(part<QPushButton>(window, button), Qt::LeftButton); }
+void click(QWidget* window, const char* button)
+{
+    QTest::mouseClick(part<QPushButton>(window, button), Qt::LeftButton);
+}
 
 void answer(WorkingWindow* w, const QString& typed)
 {
@@ -151,10 +154,11 @@ void TestPosedProblems::aSetWorkedWithNoAnswerInView()
                               "the first try (60%)."));
     QVERIFY(progress.contains("  Forgotten carries: 1. After each diagonal, check whether it made 10 or more."));
     QVERIFY(progress.contains("  Rows too large: 1. The row you choose must not be more than the number you divide."));
-    QVERIFY(progress.contains(
-        "  Rows too small: 1. When what is left is not less than the divisor, a larger row fits."));
-    QVERIFY(progress.filter(QRegularExpression("^  \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d  578 × 4, level 3, set 4711: "
-                                               "0 of 1 answer right at the first try$"))
+    QVERIFY(
+        progress.contains("  Rows too small: 1. When what is left is not less than the divisor, a larger row fits."));
+    QVERIFY(progress
+                .filter(QRegularExpression("^  \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d  578 × 4, level 3, set 4711: "
+                                           "0 of 1 answer right at the first try$"))
                 .size()
             == 1);
 
@@ -189,7 +193,8 @@ void TestPosedProblems::aTeachersListWithABadLine()
 
     // A file that is no list changes nothing.
     w->picker()->openList(folder.path());
-    QVERIFY(part<QLabel>(w, "PickerMessage")->text().startsWith(QFileInfo(folder.path()).fileName() + " is not loaded."));
+    QVERIFY(
+        part<QLabel>(w, "PickerMessage")->text().startsWith(QFileInfo(folder.path()).fileName() + " is not loaded."));
     QCOMPARE(w->windowTitle(), "Working: 3684 ÷ 12");
     QCOMPARE(part<QLabel>(w, "ProblemPosition")->text(), "Problem 2 of 2");
 }
