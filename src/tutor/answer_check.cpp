@@ -42,23 +42,7 @@ TypedAnswer readAnswer(std::string_view typed)
     return {withoutLeadingZeros(std::move(digits)), {}};
 }
 
-std::vector<PlaceSum> placesOf(const RowReading& row)
-{
-    std::vector<PlaceSum> places;
-    for (const Diagonal& diagonal : row.diagonals)
-        places.push_back({diagonal.halves, diagonal.carryIn, diagonal.sum});
-    return places;
-}
-
-std::vector<PlaceSum> placesOf(const std::vector<Column>& columns)
-{
-    std::vector<PlaceSum> places;
-    for (const Column& column : columns)
-        places.push_back({column.digits, column.carryIn, column.sum});
-    return places;
-}
-
-AnswerCheck checkAnswer(std::string_view right, const std::vector<PlaceSum>& places, std::string_view typed)
+AnswerCheck checkAnswer(std::string_view right, const std::vector<Place>& places, std::string_view typed)
 {
     AnswerCheck check;
     check.rightLength = right.size();
@@ -81,12 +65,12 @@ AnswerCheck checkAnswer(std::string_view right, const std::vector<PlaceSum>& pla
     } else {
         check.slip = Slip::WrongDigit;
         if (place < places.size()) {
-            const PlaceSum& sum = places[place];
-            if (sum.carryIn > 0 && check.typedDigit == (sum.sum - sum.carryIn) % 10)
+            const Place& sum = places[place];
+            if (sum.in > 0 && check.typedDigit == (sum.result - sum.in) % 10)
                 check.slip = Slip::ForgottenCarry;
-            else if (sum.sum >= 10 && check.typedDigit == sum.sum / 10)
+            else if (sum.result >= 10 && check.typedDigit == sum.result / 10)
                 check.slip = Slip::TensWritten;
-            else if (sum.carryIn == 0 && check.typedDigit == (sum.sum + 1) % 10)
+            else if (sum.in == 0 && check.typedDigit == (sum.result + 1) % 10)
                 check.slip = Slip::ExtraCarry;
         }
     }

@@ -17,16 +17,6 @@ struct TypedAnswer {
 };
 [[nodiscard]] TypedAnswer readAnswer(std::string_view typed);
 
-// One place of a sum done place by place from the right: a diagonal of a row,
-// or a column of the final addition.
-struct PlaceSum {
-    std::vector<int> parts;
-    int carryIn = 0;
-    int sum = 0;
-};
-[[nodiscard]] std::vector<PlaceSum> placesOf(const RowReading& row);
-[[nodiscard]] std::vector<PlaceSum> placesOf(const std::vector<Column>& columns);
-
 // What went wrong at the first wrong place.
 enum class Slip {
     None,           // the answer is right
@@ -55,7 +45,6 @@ struct AnswerCheck {
 
 // Compares typed digits (as readAnswer gives them) with the right answer,
 // whose places are given from the right.
-[[nodiscard]] AnswerCheck checkAnswer(std::string_view right, const std::vector<PlaceSum>& places,
-                                      std::string_view typed);
+[[nodiscard]] AnswerCheck checkAnswer(std::string_view right, const std::vector<Place>& places, std::string_view typed);
 
 } // namespace rods

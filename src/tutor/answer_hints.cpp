@@ -37,46 +37,45 @@ std::string listed(const std::vector<int>& parts)
 
 // Where the carry into a place comes from: "5 + 5" for a diagonal, "the tens
 // column" for a column.
-std::string carrySource(PlaceKind kind, const std::vector<PlaceSum>& places, std::size_t place)
+std::string carrySource(PlaceKind kind, const std::vector<Place>& places, std::size_t place)
 {
     if (kind == PlaceKind::Column)
         return "the " + std::string(placeName(static_cast<int>(place - 1))) + " column";
-    const PlaceSum& before = places.at(place - 1);
+    const Place& before = places.at(place - 1);
     std::string text;
     for (int part : before.parts)
         text += (text.empty() ? "" : " + ") + std::to_string(part);
-    if (before.carryIn != 0)
-        text += " + " + std::to_string(before.carryIn);
+    if (before.in != 0)
+        text += " + " + std::to_string(before.in);
     return text;
 }
 
 // "The third diagonal from the right holds 3, plus the 1 carried from 5 + 5
 // makes 4, not 3: the carry was forgotten."
-std::string wrongPlace(const AnswerCheck& check, const std::vector<PlaceSum>& places, PlaceKind kind)
+std::string wrongPlace(const AnswerCheck& check, const std::vector<Place>& places, PlaceKind kind)
 {
-    const PlaceSum& sum = places.at(check.place);
+    const Place& sum = places.at(check.place);
     std::string text = placeInWords(kind, check.place);
     if (sum.parts.empty()) {
-        text += " holds only the " + std::to_string(sum.carryIn) + " carried from "
-                + carrySource(kind, places, check.place);
-    } else if (sum.carryIn != 0) {
-        text += " holds " + listed(sum.parts) + ", plus the " + std::to_string(sum.carryIn) + " carried from "
-                + carrySource(kind, places, check.place) + " makes " + std::to_string(sum.sum);
+        text += " holds only the " + std::to_string(sum.in) + " carried from " + carrySource(kind, places, check.place);
+    } else if (sum.in != 0) {
+        text += " holds " + listed(sum.parts) + ", plus the " + std::to_string(sum.in) + " carried from "
+                + carrySource(kind, places, check.place) + " makes " + std::to_string(sum.result);
     } else if (sum.parts.size() > 1) {
-        text += " holds " + listed(sum.parts) + ", which make " + std::to_string(sum.sum);
+        text += " holds " + listed(sum.parts) + ", which make " + std::to_string(sum.result);
     } else {
         text += " holds only " + listed(sum.parts);
     }
-    if (sum.sum >= 10 || sum.parts.empty() || (sum.parts.size() == 1 && sum.carryIn == 0))
-        text += ", so it gives " + std::to_string(sum.sum % 10);
+    if (sum.result >= 10 || sum.parts.empty() || (sum.parts.size() == 1 && sum.in == 0))
+        text += ", so it gives " + std::to_string(sum.result % 10);
     text += ", not " + std::to_string(check.typedDigit);
     switch (check.slip) {
     case Slip::ForgottenCarry:
         return text + ": the carry was forgotten.";
     case Slip::TensWritten:
-        return text + ": write its units digit, " + std::to_string(sum.sum % 10) + ", and carry the "
-               + std::to_string(sum.sum / 10) + " to the next " + (kind == PlaceKind::Diagonal ? "diagonal" : "column")
-               + ".";
+        return text + ": write its units digit, " + std::to_string(sum.result % 10) + ", and carry the "
+               + std::to_string(sum.result / 10) + " to the next "
+               + (kind == PlaceKind::Diagonal ? "diagonal" : "column") + ".";
     case Slip::ExtraCarry:
         return text + ": nothing is carried into this " + (kind == PlaceKind::Diagonal ? "diagonal" : "column")
                + ", so there is no carry to add.";
@@ -94,7 +93,7 @@ std::string placeInWords(PlaceKind kind, std::size_t place)
     return "The " + ordinal(place + 1) + " diagonal from the right";
 }
 
-std::string hintInWords(const AnswerCheck& check, const std::vector<PlaceSum>& places, PlaceKind kind,
+std::string hintInWords(const AnswerCheck& check, const std::vector<Place>& places, PlaceKind kind,
                         std::string_view whole, std::size_t placeZeros, std::string_view placeName)
 {
     std::string hint;

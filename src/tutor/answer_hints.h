@@ -20,7 +20,7 @@ enum class PlaceKind { Diagonal, Column };
 // digits too many named as such. `whole` names what the answer should be
 // ("307 × 2"). Where the learner wrote a row in its place, with `placeZeros`
 // zeros that were taken off before the check, the lengths are said both ways.
-[[nodiscard]] std::string hintInWords(const AnswerCheck& check, const std::vector<PlaceSum>& places, PlaceKind kind,
+[[nodiscard]] std::string hintInWords(const AnswerCheck& check, const std::vector<Place>& places, PlaceKind kind,
                                       std::string_view whole, std::size_t placeZeros = 0,
                                       std::string_view placeName = {});
 

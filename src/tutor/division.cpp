@@ -6,19 +6,20 @@
 
 namespace rods {
 
-std::vector<SubtractionColumn> subtractInColumns(std::uint64_t top, std::uint64_t taken)
+std::vector<Place> subtractInColumns(std::uint64_t top, std::uint64_t taken)
 {
     if (taken > top)
         throw std::invalid_argument("a subtraction below 0");
-    std::vector<SubtractionColumn> columns;
+    std::vector<Place> columns;
     int lent = 0;
     do {
-        SubtractionColumn column;
-        column.top = static_cast<int>(top % 10);
-        column.taken = static_cast<int>(taken % 10);
-        column.lentOut = lent;
-        column.borrows = column.top - lent < column.taken;
-        column.difference = column.top - lent + (column.borrows ? 10 : 0) - column.taken;
+        Place column;
+        const int topDigit = static_cast<int>(top % 10);
+        const int takenDigit = static_cast<int>(taken % 10);
+        column.parts = {topDigit, takenDigit};
+        column.in = lent;
+        column.borrows = topDigit - lent < takenDigit;
+        column.result = topDigit - lent + (column.borrows ? 10 : 0) - takenDigit;
         lent = column.borrows ? 1 : 0;
         columns.push_back(column);
         top /= 10;

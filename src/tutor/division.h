@@ -16,27 +16,18 @@ class BoardState;
 // The largest dividend the rods divide, digit by digit: fifteen nines.
 inline constexpr std::uint64_t LargestDividend = 999'999'999'999'999;
 
-// One column of a subtraction, from the right: the digit on top, the digit
-// taken away, the 1 borrowed from this column by the one to its right, and
-// whether this column borrows from the one to its left.
-struct SubtractionColumn {
-    int top = 0;
-    int taken = 0;   // 0 where the number taken away has no digit here
-    int lentOut = 0; // 1 when the column to the right borrowed from this one
-    bool borrows = false;
-    int difference = 0;
-};
-
 // One digit of the quotient: the part of the dividend taken so far, the
 // largest row of the rods not more than it, and what is left.
 struct DivisionStep {
     std::uint64_t part = 0;
-    std::size_t lastDigit = 0;              // the dividend's digit (from the left, from 0) that ends the part
-    int row = 0;                            // the quotient digit; 0 where the part is less than the divisor
-    std::uint64_t product = 0;              // row `row` read across the rods
-    std::uint64_t left = 0;                 // part − product
-    std::vector<SubtractionColumn> columns; // part − product, from the right
-    std::optional<int> broughtDown;         // the dividend's next digit, if there is one
+    std::size_t lastDigit = 0; // the dividend's digit (from the left, from 0) that ends the part
+    int row = 0;               // the quotient digit; 0 where the part is less than the divisor
+    std::uint64_t product = 0; // row `row` read across the rods
+    std::uint64_t left = 0;    // part − product
+    // part − product, from the right: each column's parts are the digit on top
+    // and the digit taken away (0 where the product has no digit there).
+    std::vector<Place> columns;
+    std::optional<int> broughtDown; // the dividend's next digit, if there is one
 };
 
 // Long division by the rods' number, every product read off the rods: the
@@ -59,6 +50,6 @@ struct Division {
 [[nodiscard]] std::optional<Division> divideOnRods(const BoardState& board, std::uint64_t dividend);
 
 // The columns of top − taken, from the right, with their borrows.
-[[nodiscard]] std::vector<SubtractionColumn> subtractInColumns(std::uint64_t top, std::uint64_t taken);
+[[nodiscard]] std::vector<Place> subtractInColumns(std::uint64_t top, std::uint64_t taken);
 
 } // namespace rods

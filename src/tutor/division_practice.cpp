@@ -118,19 +118,19 @@ DivisionPractice::Hint DivisionPractice::leftHint(const DivisionStep& step, cons
         ++c;
     if (c >= step.columns.size())
         return {hint + "Write no digits in front of what is left.", SlipKind::ExtraDigit};
-    const SubtractionColumn& column = step.columns[c];
+    const Place& column = step.columns[c];
     const int wrote = digitAt(typed, c);
     const std::string place(placeName(static_cast<int>(c)));
     const std::string columnWords = subtractionInWords({column});
     // "units: 8 − 4 = 4" without its place: that is said first.
     const std::string working = columnWords.substr(columnWords.find(": ") + 2);
-    if (column.lentOut == 1 && wrote == (column.difference + 1) % 10)
+    if (column.in == 1 && wrote == (column.result + 1) % 10)
         return {hint
                     + sentence("The %1 column lent 1 to the column on its right: %2, not %3. The borrow was "
                                "forgotten.",
                                {place, working, std::to_string(wrote)}),
                 SlipKind::ForgottenBorrow};
-    if (column.lentOut == 0 && wrote == (column.difference + 9) % 10)
+    if (column.in == 0 && wrote == (column.result + 9) % 10)
         return {hint
                     + sentence("Nothing was borrowed from the %1 column: %2, not %3.",
                                {place, working, std::to_string(wrote)}),

@@ -9,13 +9,13 @@ namespace {
 std::string number(std::uint64_t value) { return std::to_string(value); }
 std::string number(int value) { return std::to_string(value); }
 
-std::string columnInWords(const SubtractionColumn& column)
+std::string columnInWords(const Place& column)
 {
-    const std::string top = number(column.top), taken = number(column.taken);
-    const std::string difference = number(column.difference);
-    if (column.lentOut == 0 && !column.borrows)
+    const std::string top = number(column.parts[0]), taken = number(column.parts[1]);
+    const std::string difference = number(column.result);
+    if (column.in == 0 && !column.borrows)
         return sentence("%1 − %2 = %3", {top, taken, difference});
-    if (column.lentOut == 0)
+    if (column.in == 0)
         return sentence("%1 − %2 needs a borrow: 1%1 − %2 = %3", {top, taken, difference});
     if (!column.borrows)
         return sentence("%1 − 1 lent − %2 = %3", {top, taken, difference});
@@ -29,14 +29,14 @@ std::string divisionOf(const Division& division)
     return sentence("%1 %2 %3", {division.dividend, DividedBy, division.divisor});
 }
 
-std::string subtractionInWords(const std::vector<SubtractionColumn>& columns)
+std::string subtractionInWords(const std::vector<Place>& columns)
 {
     std::string text;
     for (std::size_t c = 0; c < columns.size(); ++c) {
         // A leading column that takes nothing and keeps nothing says nothing.
-        const SubtractionColumn& column = columns[c];
-        if (c > 0 && c + 1 == columns.size() && column.taken == 0 && column.lentOut == 0 && column.difference == 0
-            && column.top == 0)
+        const Place& column = columns[c];
+        if (c > 0 && c + 1 == columns.size() && column.parts[1] == 0 && column.in == 0 && column.result == 0
+            && column.parts[0] == 0)
             break;
         text += (c == 0 ? "" : "; ") + sentence("%1: %2", {placeName(static_cast<int>(c)), columnInWords(column)});
     }

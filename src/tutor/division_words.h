@@ -34,6 +34,6 @@ inline constexpr std::string_view DividedBy = "\xc3\xb7";
 
 // top − taken, column by column from the right: "units: 4 − 6 needs a
 // borrow: 14 − 6 = 8; tens: 3 − 1 lent − 2 = 0".
-[[nodiscard]] std::string subtractionInWords(const std::vector<SubtractionColumn>& columns);
+[[nodiscard]] std::string subtractionInWords(const std::vector<Place>& columns);
 
 } // namespace rods

@@ -47,7 +47,7 @@ StepQuestion questionFor(const Reading& reading, std::size_t step)
         const RowReading& row = reading.rows[step];
         question.whole = times + std::to_string(row.digit);
         question.answer = row.partial;
-        question.places = placesOf(row);
+        question.places = row.diagonals;
         question.kind = PlaceKind::Diagonal;
         question.task = rowTask(reading, step);
         question.place = row.place;
@@ -56,7 +56,7 @@ StepQuestion questionFor(const Reading& reading, std::size_t step)
     } else {
         question.whole = times + reading.multiplicand;
         question.answer = reading.product;
-        question.places = placesOf(reading.columns);
+        question.places = reading.columns;
         question.kind = PlaceKind::Column;
         question.task = sumTask(reading);
     }

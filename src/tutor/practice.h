@@ -15,7 +15,7 @@ namespace rods {
 struct StepQuestion {
     std::string whole;  // what the answer is: "307 × 2", "307 × 12"
     std::string answer; // its digits
-    std::vector<PlaceSum> places;
+    std::vector<Place> places;
     PlaceKind kind = PlaceKind::Diagonal;
     std::string task; // the step as the learner sees it before answering
     // A row of a place above the units may also be typed as it is written in

@@ -39,18 +39,18 @@ RowReading readRow(const BoardState& board, int place, int digit)
     std::string digits; // most significant first
     int carry = 0;
     for (int j = 0; j <= rodCount; ++j) {
-        Diagonal diagonal;
+        Place diagonal;
         const int left = rodCount - j; // 0 when only the first rod's tens remain
         const int right = left + 1;
         if (left >= 1)
-            diagonal.halves.push_back(row.cells[static_cast<std::size_t>(left - 1)].units);
+            diagonal.parts.push_back(row.cells[static_cast<std::size_t>(left - 1)].units);
         if (right <= rodCount)
-            diagonal.halves.push_back(row.cells[static_cast<std::size_t>(right - 1)].tens);
-        diagonal.carryIn = carry;
-        diagonal.sum = carry;
-        for (int half : diagonal.halves)
-            diagonal.sum += half;
-        carry = diagonal.carryOut();
+            diagonal.parts.push_back(row.cells[static_cast<std::size_t>(right - 1)].tens);
+        diagonal.in = carry;
+        diagonal.result = carry;
+        for (int half : diagonal.parts)
+            diagonal.result += half;
+        carry = diagonal.out();
         digits.insert(digits.begin(), static_cast<char>('0' + diagonal.digit()));
         row.diagonals.push_back(diagonal);
     }
@@ -107,17 +107,17 @@ ColumnSum addInColumns(const std::vector<std::string>& numbers)
     std::string sum; // least significant first
     int carry = 0;
     for (std::size_t c = 0; c < width || carry != 0; ++c) {
-        Column column;
-        column.carryIn = carry;
-        column.sum = carry;
+        Place column;
+        column.in = carry;
+        column.result = carry;
         for (const std::string& number : numbers) {
             if (c < number.size()) {
                 const int d = number[number.size() - 1 - c] - '0';
-                column.digits.push_back(d);
-                column.sum += d;
+                column.parts.push_back(d);
+                column.result += d;
             }
         }
-        carry = column.carryOut();
+        carry = column.out();
         sum += static_cast<char>('0' + column.digit());
         result.columns.push_back(column);
     }

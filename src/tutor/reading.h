@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tutor/place.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -19,24 +21,17 @@ struct Cell {
     int units = 0;
 };
 
-// One diagonal of a row, where the units half of a rod meets the tens half of
-// the rod to its right. The rightmost diagonal has only the last rod's units,
-// the leftmost only the first rod's tens.
-struct Diagonal {
-    std::vector<int> halves; // the left rod's units first, then the right rod's tens
-    int carryIn = 0;         // from the diagonal to its right
-    int sum = 0;             // halves and carry
-    [[nodiscard]] int digit() const { return sum % 10; }
-    [[nodiscard]] int carryOut() const { return sum / 10; }
-};
-
 // The multiplier times one digit of the multiplicand, read off one row.
 struct RowReading {
-    int place = 0;                   // of the multiplicand digit: 0 for the units
-    int digit = 0;                   // the multiplicand digit, which is the row read
-    std::vector<Cell> cells;         // rod 1 (left) to the last rod; empty for a 0 digit
-    std::vector<Diagonal> diagonals; // from the right; empty for a 0 digit
-    std::string partial;             // multiplier times digit, without leading zeros
+    int place = 0;           // of the multiplicand digit: 0 for the units
+    int digit = 0;           // the multiplicand digit, which is the row read
+    std::vector<Cell> cells; // rod 1 (left) to the last rod; empty for a 0 digit
+    // From the right; empty for a 0 digit. Each diagonal is where the units
+    // half of a rod meets the tens half of the rod to its right: its parts are
+    // the left rod's units, then the right rod's tens (the rightmost has only
+    // the last rod's units, the leftmost only the first rod's tens).
+    std::vector<Place> diagonals;
+    std::string partial; // multiplier times digit, without leading zeros
 
     // The partial product shifted to its place ("3070"); "0" for a 0 digit.
     [[nodiscard]] std::string shifted() const;
@@ -44,17 +39,8 @@ struct RowReading {
     // all do but a leftmost one that holds 0 and gets no carry.
     [[nodiscard]] bool writes(std::size_t j) const
     {
-        return j + 1 < diagonals.size() || j == 0 || diagonals.at(j).sum != 0;
+        return j + 1 < diagonals.size() || j == 0 || diagonals.at(j).result != 0;
     }
-};
-
-// One column of the final addition, from the right.
-struct Column {
-    std::vector<int> digits; // the rows' digits in this column, top row first
-    int carryIn = 0;
-    int sum = 0;
-    [[nodiscard]] int digit() const { return sum % 10; }
-    [[nodiscard]] int carryOut() const { return sum / 10; }
 };
 
 // How the rods give a product, in exact decimal arithmetic: a row reading per
@@ -64,8 +50,8 @@ struct Reading {
     std::vector<int> rods;    // the rods' digits, left to right
     std::string multiplicand; // plain digits
     std::vector<RowReading> rows;
-    std::vector<Column> columns;
-    std::string product; // plain digits
+    std::vector<Place> columns; // of the final addition: the rows' digits, top row first
+    std::string product;        // plain digits
 
     // The rows that take part in the sum: those whose digit is not 0.
     [[nodiscard]] std::vector<const RowReading*> addedRows() const;
@@ -85,7 +71,7 @@ struct Reading {
 // Plain digit strings added column by column from the right, with carries:
 // the columns and the sum ("0" for no numbers).
 struct ColumnSum {
-    std::vector<Column> columns;
+    std::vector<Place> columns;
     std::string sum;
 };
 [[nodiscard]] ColumnSum addInColumns(const std::vector<std::string>& numbers);

@@ -58,7 +58,7 @@ namespace {
 // halves that diagonal j of a row adds, named by their rods.
 std::string halvesInWords(const Reading& reading, const RowReading& row, std::size_t j)
 {
-    const Diagonal& diagonal = row.diagonals[j];
+    const Place& diagonal = row.diagonals[j];
     const std::size_t rodCount = reading.rods.size();
     std::vector<std::string> names;
     // Diagonal j joins the units of rod n - j and the tens of rod n - j + 1
@@ -67,8 +67,8 @@ std::string halvesInWords(const Reading& reading, const RowReading& row, std::si
         names.push_back(sentence("the units of %1", {std::to_string(reading.rods[rodCount - 1 - j])}));
     if (j > 0)
         names.push_back(sentence("the tens of %1", {std::to_string(reading.rods[rodCount - j])}));
-    if (diagonal.carryIn != 0)
-        names.push_back(sentence("the %1 carried", {std::to_string(diagonal.carryIn)}));
+    if (diagonal.in != 0)
+        names.push_back(sentence("the %1 carried", {std::to_string(diagonal.in)}));
     std::string text;
     for (std::size_t i = 0; i < names.size(); ++i)
         text += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
@@ -76,20 +76,20 @@ std::string halvesInWords(const Reading& reading, const RowReading& row, std::si
 }
 
 // "0 + 1 = 1", "5 + 5 + 1 = 11: write 1, carry 1", "4".
-std::string additionInWords(const Diagonal& diagonal)
+std::string additionInWords(const Place& diagonal)
 {
     std::vector<std::string> terms;
-    for (int half : diagonal.halves)
+    for (int half : diagonal.parts)
         terms.push_back(std::to_string(half));
-    if (diagonal.carryIn != 0)
-        terms.push_back(std::to_string(diagonal.carryIn));
+    if (diagonal.in != 0)
+        terms.push_back(std::to_string(diagonal.in));
     if (terms.size() == 1)
         return terms.front();
-    const std::string total = join(terms, " + ") + " = " + std::to_string(diagonal.sum);
-    if (diagonal.sum < 10)
+    const std::string total = join(terms, " + ") + " = " + std::to_string(diagonal.result);
+    if (diagonal.result < 10)
         return total;
     return sentence("%1: write %2, carry %3",
-                    {total, std::to_string(diagonal.digit()), std::to_string(diagonal.carryOut())});
+                    {total, std::to_string(diagonal.digit()), std::to_string(diagonal.out())});
 }
 
 // The product, said at the end of the last step.
@@ -138,9 +138,9 @@ std::vector<std::string> columnLines(const Reading& reading)
 {
     std::vector<std::string> lines;
     for (std::size_t c = 0; c < reading.columns.size(); ++c) {
-        const Column& column = reading.columns[c];
+        const Place& column = reading.columns[c];
         lines.push_back(std::string(placeName(static_cast<int>(c))) + ": "
-                        + sumInWords(column.digits, column.carryIn, column.sum));
+                        + sumInWords(column.parts, column.in, column.result));
     }
     return lines;
 }

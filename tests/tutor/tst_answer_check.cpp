@@ -267,7 +267,7 @@ void TestAnswerCheck::randomSlipsAreFoundWhereMade()
             rightValue += n;
         const std::string right = text(rightValue);
         QCOMPARE(practice.question(step).answer, right);
-        const std::vector<PlaceSum>& places = practice.question(step).places;
+        const std::vector<Place>& places = practice.question(step).places;
         QCOMPARE(checkAnswer(right, places, right).slip, Slip::None);
         if (right.size() < 2)
             continue;

@@ -115,11 +115,11 @@ void TestDivision::randomDivisionsAreExact()
             // The columns subtract with their borrows and give what is left.
             std::uint64_t left = 0, scale = 1;
             int lent = 0;
-            for (const SubtractionColumn& column : step.columns) {
-                QVERIFY2(column.lentOut == lent, what);
-                QVERIFY2(column.top - lent + (column.borrows ? 10 : 0) - column.taken == column.difference, what);
-                QVERIFY2(column.difference >= 0 && column.difference <= 9, what);
-                left += std::uint64_t(column.difference) * scale;
+            for (const Place& column : step.columns) {
+                QVERIFY2(column.in == lent, what);
+                QVERIFY2(column.parts[0] - lent + (column.borrows ? 10 : 0) - column.parts[1] == column.result, what);
+                QVERIFY2(column.result >= 0 && column.result <= 9, what);
+                left += std::uint64_t(column.result) * scale;
                 scale *= 10;
                 lent = column.borrows ? 1 : 0;
             }

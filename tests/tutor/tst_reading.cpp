@@ -253,12 +253,12 @@ void TestReading::readingMatchesExactArithmetic()
             // Every diagonal adds its halves and the carry from its right.
             int carry = 0;
             Wide fromDiagonals = 0, unit = 1;
-            for (const Diagonal& diagonal : row.diagonals) {
+            for (const Place& diagonal : row.diagonals) {
                 int sum = carry;
-                for (int half : diagonal.halves)
+                for (int half : diagonal.parts)
                     sum += half;
-                QCOMPARE(diagonal.carryIn, carry);
-                QCOMPARE(diagonal.sum, sum);
+                QCOMPARE(diagonal.in, carry);
+                QCOMPARE(diagonal.result, sum);
                 carry = sum / 10;
                 fromDiagonals += unit * Wide(sum % 10);
                 unit *= 10;
