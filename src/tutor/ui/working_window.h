@@ -1,13 +1,10 @@
 #pragma once
 
-#include "tutor/division.h"
-#include "tutor/division_practice.h"
-#include "tutor/practice.h"
+#include "tutor/lesson.h"
 #include "tutor/problem.h"
 #include "tutor/problem_list.h"
 #include "tutor/problem_queue.h"
 #include "tutor/progress_file.h"
-#include "tutor/working.h"
 
 #include <QFont>
 #include <QWidget>
@@ -31,17 +28,14 @@ class ProgressWindow;
 class FixedText;
 class RodsPicture;
 
-// Shows how one product is read off the rods, one step per multiplicand digit
-// from the units up and, where two or more rows are not 0, a last step that
-// adds them: the rods with the row being read (or, at the adding step, its
-// columns one line each), the step in words, and the long multiplication so
-// far. Where a product has no such reading, it says why in one sentence.
-//
-// With "Work it yourself" checked, the learner answers each step before its
-// working is shown: a wrong answer gets a hint naming the first wrong diagonal
-// or column, and the next step opens once a step is answered right or shown.
-// A product worked in part is taken up again where it was left, while the
-// program runs.
+// The tutor's window: how a product is read off the rods, or a long division
+// worked with them, step by step: the rods with the row being read (or, at a
+// product's adding step, its columns), the step in words, and the long
+// working so far. With "Work it yourself" checked, the learner answers each
+// step before its working shows and gets a hint naming the slip. Problems
+// come from the main window's list, the problem line, the program's levels
+// or a teacher's list; each one worked to the end is kept in the learner's
+// progress. The lesson decides what a step shows; the window shows it.
 class WorkingWindow : public QWidget {
     Q_OBJECT
 
@@ -66,9 +60,9 @@ public:
     // Opens the learner's progress.
     void showProgress();
 
-    [[nodiscard]] int step() const { return step_; }
-    // 0 when the product has no reading.
-    [[nodiscard]] int stepCount() const;
+    [[nodiscard]] int step() const { return lesson_.step(); }
+    // 0 when the problem has no working.
+    [[nodiscard]] int stepCount() const { return lesson_.stepCount(); }
     void goToStep(int step);
 
     // The whole working as plain text: the long multiplication, then one line
@@ -88,57 +82,27 @@ Q_SIGNALS:
     void problemWorked(const rods::ProgressRecord& record);
 
 private:
-    // What a learner has done in one product's working.
-    struct Session {
-        Practice practice;
-        std::vector<QString> typed;        // per step: what was typed, or the answer shown
-        std::vector<QString> verdicts;     // per step: the last hint, or the verdict once answered
-        std::optional<std::size_t> marked; // the diagonal or column the last hint points at
-        int step = 0;
-    };
-
+    // Shows a problem's working from its first step, or where the learner
+    // left it.
+    void open(Lesson lesson);
+    // Keeps a product worked in part, to take it up again when it is opened.
+    void keepWorkInPart();
+    // Puts the step the lesson is at on the screen; the lesson says what it
+    // shows.
     void showStep();
     void announceStep();
-    void showAnswerPanel(std::size_t step, bool open);
-    void showLongMultiplication(std::size_t rowsShown, Total total, std::optional<std::size_t> markedColumn);
-    [[nodiscard]] QString stepText(int step) const;
-    // How many steps the learner may see worked: all, or those answered.
-    [[nodiscard]] int stepsRevealed() const;
-    void startPractice();
     void checkAnswer(const QString& typed);
     void revealAnswer();
-    void settleStep(const QString& verdict);
+    void settle(const Lesson::Outcome& outcome);
     void applyZoom();
-    void keepWorkInPart();
-    void showDivisionStep();
-    [[nodiscard]] QString divisionStepText(int step) const;
-    // In a division worked by the learner: the question open at the step
-    // shown, if any, and the last step the learner may go to.
-    [[nodiscard]] std::optional<std::size_t> openDivisionQuestion() const;
-    [[nodiscard]] int lastReachableStep() const;
-    void checkDivisionAnswer(const QString& typed);
-    void revealDivisionAnswer();
-    void settleDivisionAnswer(std::size_t question, const QString& verdict);
     // Keeps the record of a problem just worked to the end.
     void keepProgress();
     [[nodiscard]] ProgressFile progressFile() const;
 
-    ProductRecord record_;
-    std::string key_; // the product, as the sessions know it
-    Working working_;
-    int step_ = 0;
+    Lesson lesson_;
+    // Products worked in part, taken up again when they are opened.
+    std::map<std::string, Lesson> keptLessons_;
 
-    // A long division worked instead of a product, and its rods: with none,
-    // the rods make 0.
-    std::optional<Division> division_;
-    std::optional<Problem> divisionProblem_;
-    DivisionPractice divisionPractice_;
-    std::vector<QString> divisionTyped_;    // per question: what was typed, or the answer shown
-    std::vector<QString> divisionVerdicts_; // per question: the last hint, or the verdict
-    std::optional<int> divisionMarked_;     // the row the last hint speaks of
-
-    // The row that poses problems comes first, above the problem line, in
-    // the tab order as on the screen.
     ProblemPicker* picker_;
     ProblemLine* problemLine_;
     ProgressWindow* progressWindow_ = nullptr; // made when first asked for
@@ -156,10 +120,6 @@ private:
     QCheckBox* workYourself_;
     QLabel* tally_;
     AnswerPanel* answers_;
-
-    Session session_;
-    // Products worked in part, taken up again when they are opened.
-    std::map<std::string, Session> sessions_;
 
     double zoom_ = 1.0;
     QFont baseFont_;

@@ -30,24 +30,8 @@ ProgressFile WorkingWindow::progressFile() const { return ProgressFile(progressF
 
 void WorkingWindow::keepProgress()
 {
-    ProgressRecord record;
+    ProgressRecord record = lesson_.record();
     record.time = localTimeNow();
-    if (division_) {
-        record.problem = *divisionProblem_;
-        record.steps = static_cast<int>(divisionPractice_.questions());
-        record.rightFirst = static_cast<int>(divisionPractice_.rightFirst());
-        record.shown = static_cast<int>(divisionPractice_.shown());
-        for (SlipKind slip : divisionPractice_.slips())
-            ++record.slips[static_cast<std::size_t>(slip)];
-    } else {
-        record.problem.rods = record_.rods;
-        record.problem.number = std::stoull(working_.reading->multiplicand);
-        record.steps = static_cast<int>(session_.practice.steps());
-        record.rightFirst = static_cast<int>(session_.practice.rightFirst());
-        record.shown = static_cast<int>(session_.practice.shown());
-        for (SlipKind slip : session_.practice.slips())
-            ++record.slips[static_cast<std::size_t>(slip)];
-    }
     if (posed_) {
         record.source = posed_->source;
         record.level = posed_->level;
