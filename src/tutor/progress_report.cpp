@@ -116,7 +116,7 @@ std::string progressReport(const ProgressRead& read)
         for (std::size_t kind = 0; kind < slips.size(); ++kind)
             slips[kind] += record.slips[kind];
     }
-    report += "All problems: " + totalsInWords(all) + ".\n";
+    report += "Altogether: " + totalsInWords(all) + ".\n";
     int operation = -1;
     for (const auto& [key, group] : groups) {
         if (std::get<0>(key) != operation) {

@@ -317,7 +317,7 @@ void TestProblemsAndProgress::reportNamesTheSlipsMadeMostOften()
 
     const QString report = QString::fromStdString(progressReport(read));
     const QStringList expected{
-        "All problems: 3 problems, 9 of 11 answers right at the first try (82%), 2 shown.",
+        "Altogether: 3 problems, 9 of 11 answers right at the first try (82%), 2 shown.",
         "",
         "Multiplication",
         "  Level 3, 3 rods × 1 digit, with carries: 2 problems, 4 of 6 answers right at the first try (67%), 2 shown.",

@@ -67,6 +67,7 @@ ProblemPicker::ProblemPicker(QWidget* parent)
     set_->setValue(QRandomGenerator::global()->bounded(FirstSet, LastSet + 1));
     newProblem_->setObjectName("NewProblem");
     newProblem_->setAccessibleDescription("Poses the next problem of the set, to work yourself.");
+    newProblem_->setToolTip("The next problem of the set or list (Ctrl+N)");
     position_->setObjectName("ProblemPosition");
     openList_->setObjectName("OpenProblems");
     openList_->setAccessibleDescription("Loads a teacher's list of problems from a text file.");

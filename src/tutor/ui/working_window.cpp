@@ -154,6 +154,7 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     shortcut(QKeySequence::ZoomOut, [zoomBy] { zoomBy(-1); });
     shortcut(Qt::CTRL | Qt::Key_0, [this] { setZoom(1.0); });
     shortcut(Qt::Key_F11, [this] { isFullScreen() ? showNormal() : showFullScreen(); });
+    shortcut(QKeySequence::New, [this] { picker_->poseNext(); });
 }
 
 void WorkingWindow::setZoom(double zoom)

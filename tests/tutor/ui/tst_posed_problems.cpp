@@ -163,8 +163,10 @@ void TestPosedProblems::aSetWorkedWithNoAnswerInView()
             == 1);
 
     // The tenth problem ends the set; the next one is the next set's first.
-    for (int i = 2; i <= 11; ++i)
+    // Ctrl+N poses as the button does.
+    for (int i = 2; i <= 10; ++i)
         click(w, "NewProblem");
+    QTest::keySequence(w, QKeySequence::New);
     QCOMPARE(part<QSpinBox>(w, "ProblemSet")->value(), 4712);
     QCOMPARE(part<QLabel>(w, "ProblemPosition")->text(), "Problem 1 of 10");
     QVERIFY(driver.listItems().isEmpty());
