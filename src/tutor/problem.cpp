@@ -93,6 +93,10 @@ ProblemRead readProblem(std::string_view text)
         }
     if (!at)
         return {std::nullopt, "Write the problem as two numbers with × or ÷ between them, like 307 × 12 or 3684 ÷ 12."};
+    const std::string_view blanks = " \t";
+    if (text.substr(0, *at).find_first_not_of(blanks) == std::string_view::npos
+        || text.substr(*at + found.text.size()).find_first_not_of(blanks) == std::string_view::npos)
+        return {std::nullopt, "Write a number on each side of the sign, like 307 × 12 or 3684 ÷ 12."};
     return readProblem(found.operation, text.substr(0, *at), text.substr(*at + found.text.size()));
 }
 

@@ -204,7 +204,9 @@ void TestDivision::problemsAsTyped_data()
     QTest::newRow("two signs") << "3 × 4 ÷ 2"
                                << "Write one sign between two numbers, like 307 × 12 or 3684 ÷ 12.";
     QTest::newRow("no divisor") << "3684 ÷"
-                                << "Type the divisor first.";
+                                << "Write a number on each side of the sign, like 307 × 12 or 3684 ÷ 12.";
+    QTest::newRow("no multiplier") << "  × 12"
+                                   << "Write a number on each side of the sign, like 307 × 12 or 3684 ÷ 12.";
     QTest::newRow("a point") << "2.5 × 4"
                              << "The multiplier is made of digits only: type the digits 0 to 9.";
     QTest::newRow("nine rods") << "123456789 × 2"
