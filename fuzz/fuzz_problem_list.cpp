@@ -1,21 +1,12 @@
 // Fuzzing of a teacher's list of problems, which comes from anyone: whatever
 // the bytes, reading them ends, loads at most 1,000 problems or none with a
 // reason, and every problem loaded reads back the same from its own text.
+#include "fuzz_check.h"
 #include "tutor/problem_list.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <string>
-
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -2,22 +2,13 @@
 // other programs and damaged disks left: whatever the bytes, it ends, counts
 // every non-empty line as a record or as unreadable, and a record read is
 // written back as a line that reads as the same record.
+#include "fuzz_check.h"
 #include "tutor/progress_record.h"
 #include "tutor/progress_report.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <string>
-
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -3,6 +3,7 @@
 // library's strtod in the "C" locale for the value. Numbers that convert are
 // also written back as text and read again.
 #include "core/numbers.h"
+#include "fuzz_check.h"
 
 #include <cerrno>
 #include <cfloat>
@@ -53,12 +54,6 @@ bool wellFormed(const std::string& text)
             return false;
     }
     return state == Whole || state == Fraction || state == ExponentDigits || state == Trail;
-}
-
-void check(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
 }
 
 } // namespace

@@ -113,20 +113,12 @@ CarriesFound carriesIn(const std::vector<int>& rods, std::uint64_t multiplicand)
     return found;
 }
 
-std::uint64_t valueOf(const std::vector<int>& digits)
-{
-    std::uint64_t value = 0;
-    for (int digit : digits)
-        value = value * 10 + static_cast<std::uint64_t>(digit);
-    return value;
-}
-
 bool keepsTimesPromise(const Level& level, const Problem& problem)
 {
     const std::string other = std::to_string(problem.number);
     if (static_cast<int>(other.size()) != level.otherDigits || problem.rods.front() == 0)
         return false;
-    if (level.noTrivialRows && (valueOf(problem.rods) < 2 || other.find_first_of("01") != std::string::npos))
+    if (level.noTrivialRows && (rodsNumber(problem.rods) < 2 || other.find_first_of("01") != std::string::npos))
         return false;
     if (level.zeroRod && std::find(problem.rods.begin(), problem.rods.end(), 0) == problem.rods.end())
         return false;
@@ -140,7 +132,7 @@ bool keepsTimesPromise(const Level& level, const Problem& problem)
 
 bool keepsDivisionPromise(const Level& level, const Problem& problem)
 {
-    const std::uint64_t divisor = valueOf(problem.rods);
+    const std::uint64_t divisor = rodsNumber(problem.rods);
     if (problem.rods.front() == 0 || divisor < 2 || digitCount(problem.number) != level.otherDigits)
         return false;
     const std::uint64_t remainder = problem.number % divisor;

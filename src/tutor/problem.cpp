@@ -100,6 +100,14 @@ ProblemRead readProblem(std::string_view text)
     return readProblem(found.operation, text.substr(0, *at), text.substr(*at + found.text.size()));
 }
 
+std::uint64_t rodsNumber(const std::vector<int>& rods)
+{
+    std::uint64_t value = 0;
+    for (int rod : rods)
+        value = value * 10 + static_cast<std::uint64_t>(rod);
+    return value;
+}
+
 std::string problemText(const Problem& problem)
 {
     const std::string rods = rodDigits(problem.rods);

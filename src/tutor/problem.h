@@ -34,6 +34,10 @@ struct ProblemRead {
 // (dividend first) between them, blanks optional: "307 × 12", "3684/12".
 [[nodiscard]] ProblemRead readProblem(std::string_view text);
 
+// The number the rods make: the multiplier or the divisor (7 for the rods 0
+// and 7).
+[[nodiscard]] std::uint64_t rodsNumber(const std::vector<int>& rods);
+
 // "307 × 12", "3684 ÷ 12": the rods as they stand.
 [[nodiscard]] std::string problemText(const Problem& problem);
 

@@ -1,5 +1,6 @@
 #include "tutor/problem_list.h"
 
+#include "tutor/file_bytes.h"
 #include "tutor/sentence.h"
 
 #include <cerrno>
@@ -121,36 +122,14 @@ ProblemList readProblemList(std::string_view contents)
 
 ProblemList loadProblemList(const std::string& path)
 {
-    ProblemList list;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    struct stat status {};
-    if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        const int why = fd < 0 ? errno : S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
-        if (fd >= 0)
-            ::close(fd);
-        list.refusal = sentence("The file cannot be read: %1.", {std::strerror(why)});
+    const FileBytes file = readPlainFile(path, LargestProblemList);
+    if (file.error != 0) {
+        ProblemList list;
+        list.refusal = sentence("The file cannot be read: %1.", {std::strerror(file.error)});
         list.unreadable = true;
         return list;
     }
-    std::string contents;
-    char buffer[65536];
-    // One byte past the largest list is enough to refuse a larger file.
-    while (contents.size() <= LargestProblemList) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            list.refusal = sentence("The file cannot be read: %1.", {std::strerror(errno)});
-            list.unreadable = true;
-            ::close(fd);
-            return list;
-        }
-        if (got == 0)
-            break;
-        contents.append(buffer, static_cast<std::size_t>(got));
-    }
-    ::close(fd);
-    return readProblemList(contents);
+    return readProblemList(file.bytes);
 }
 
 std::string badLinesInWords(const std::vector<BadLine>& lines, std::size_t shown)

@@ -45,14 +45,6 @@ std::uint64_t power10(int exponent)
     return value;
 }
 
-std::uint64_t valueOf(const std::vector<int>& digits)
-{
-    std::uint64_t value = 0;
-    for (int digit : digits)
-        value = value * 10 + static_cast<std::uint64_t>(digit);
-    return value;
-}
-
 // A number of so many digits, the first not 0; with no 0 or 1 anywhere when
 // asked.
 std::uint64_t number(Draw& draw, int digits, bool noZeroOrOne)
@@ -85,7 +77,7 @@ Problem candidate(const Level& level, Draw& draw)
             problem.rods[static_cast<std::size_t>(draw.digit(1, level.rodDigits - 1))] = 0;
         return problem;
     }
-    const std::uint64_t divisor = valueOf(problem.rods);
+    const std::uint64_t divisor = rodsNumber(problem.rods);
     const std::uint64_t low = power10(level.otherDigits - 1);
     const std::uint64_t high = power10(level.otherDigits) - 1;
     if (level.remainder == Level::Remainder::None && divisor > 0) {

@@ -1,5 +1,7 @@
 #include "tutor/progress_file.h"
 
+#include "tutor/file_bytes.h"
+
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -12,27 +14,6 @@
 
 namespace rods {
 namespace {
-
-// A file descriptor closed when it goes.
-class Descriptor {
-public:
-    explicit Descriptor(int fd)
-        : fd_(fd)
-    {
-    }
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    [[nodiscard]] int get() const { return fd_; }
-    [[nodiscard]] bool valid() const { return fd_ >= 0; }
-
-private:
-    int fd_;
-};
 
 // Holds the lock beside the progress file while a record is written, so that
 // two copies of the program never write at once. Waits a little for the
@@ -56,7 +37,7 @@ public:
     // Closing the descriptor lets the lock go.
 
 private:
-    Descriptor fd_;
+    FileDescriptor fd_;
 };
 
 std::string failure(const char* what, const std::string& path)
@@ -92,7 +73,7 @@ bool makeFolder(const std::string& folder)
 
 void syncFolder(const std::string& folder)
 {
-    const Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.valid())
         ::fsync(fd.get());
 }
@@ -122,7 +103,7 @@ std::string ProgressFile::append(const ProgressRecord& record) const
     const WriteLock lock(lockPath_);
     struct stat before {};
     const bool existed = ::stat(path_.c_str(), &before) == 0;
-    const Descriptor fd(::open(path_.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0600));
+    const FileDescriptor fd(::open(path_.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0600));
     if (!fd.valid())
         return failure("Cannot write", path_);
     std::string line = recordLine(record);
@@ -140,31 +121,16 @@ std::string ProgressFile::append(const ProgressRecord& record) const
 
 ProgressRead ProgressFile::read(std::string* error) const
 {
-    const Descriptor fd(::open(path_.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd.valid()) {
-        if (errno != ENOENT && error)
-            *error = failure("Cannot read", path_);
-        return {};
-    }
-    std::string contents;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0 && error)
-            *error = failure("Cannot read", path_);
-        if (got <= 0)
-            break;
-        contents.append(buffer, static_cast<std::size_t>(got));
-    }
-    return readProgress(contents);
+    const FileBytes file = readPlainFile(path_, SIZE_MAX);
+    if (file.error != 0 && file.error != ENOENT && error)
+        *error = std::string("Cannot read ") + path_ + ": " + std::strerror(file.error);
+    return readProgress(file.bytes);
 }
 
 std::string ProgressFile::forget() const
 {
     const WriteLock lock(lockPath_);
-    const Descriptor fd(::open(path_.c_str(), O_WRONLY | O_CLOEXEC));
+    const FileDescriptor fd(::open(path_.c_str(), O_WRONLY | O_CLOEXEC));
     if (!fd.valid())
         return errno == ENOENT ? std::string() : failure("Cannot empty", path_);
     if (::ftruncate(fd.get(), 0) != 0 || ::fsync(fd.get()) != 0)

@@ -1,6 +1,7 @@
 #include "tutor/ui/problem_picker.h"
 
 #include "tutor/problem_sets.h"
+#include "tutor/sentence.h"
 #include "tutor/ui/text_lines.h"
 
 #include <QAccessible>
@@ -138,7 +139,7 @@ void ProblemPicker::chooseLevel(Operation operation, int level, int set)
 void ProblemPicker::addListChoice(const QString& name, std::size_t count)
 {
     const QSignalBlocker block(level_);
-    const QString text = QString("%1 (%2 problem%3)").arg(name).arg(count).arg(count == 1 ? "" : "s");
+    const QString text = QString("%1 (%2)").arg(name, fromUtf8(counted(count, "problem", "problems")));
     int index = level_->findData(ListChoice);
     if (index < 0) {
         addHeading(level_, "A teacher's list");
@@ -160,9 +161,7 @@ void ProblemPicker::useList(const ProblemList& list, const QString& name)
     addListChoice(name, list_.size());
     chooseFromBoxes();
     poseNext();
-    QString loaded =
-        QString("%1 loaded from %2.")
-            .arg(list_.size() == 1 ? QString("1 problem") : QString("%1 problems").arg(list_.size()), name);
+    QString loaded = QString("%1 loaded from %2.").arg(fromUtf8(counted(list_.size(), "problem", "problems")), name);
     if (!list.badLines.empty())
         loaded += QString(" %1 not a problem: %2")
                       .arg(list.badLines.size() == 1 ? QString("1 line is")
