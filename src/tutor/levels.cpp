@@ -1,5 +1,8 @@
 #include "tutor/levels.h"
 
+#include "core/board_state.h"
+#include "tutor/reading.h"
+
 #include <algorithm>
 #include <string>
 
@@ -67,7 +70,7 @@ const std::vector<Level> Division{
 int digitCount(std::uint64_t value) { return static_cast<int>(std::to_string(value).size()); }
 
 // Whether working the product by the rods carries anywhere: in a row's
-// diagonals, or (with two rows or more) in adding them.
+// diagonals, or in adding the rows. Read off the rods as the tutor reads them.
 struct CarriesFound {
     bool inRows = false;
     bool inSum = false;
@@ -75,41 +78,17 @@ struct CarriesFound {
 
 CarriesFound carriesIn(const std::vector<int>& rods, std::uint64_t multiplicand)
 {
+    BoardState board;
+    for (int rod : rods)
+        board.placeRod(rod);
+    const Reading reading = readRods(board, multiplicand);
+    auto carries = [](const std::vector<Place>& places) {
+        return std::any_of(places.begin(), places.end(), [](const Place& place) { return place.result >= 10; });
+    };
     CarriesFound found;
-    std::vector<std::vector<int>> rows; // each row's digits from the right, shifted to its place
-    int place = 0;
-    for (std::uint64_t rest = multiplicand; rest > 0 || place == 0; rest /= 10, ++place) {
-        const int digit = static_cast<int>(rest % 10);
-        std::vector<int> row(static_cast<std::size_t>(place), 0);
-        int carry = 0;
-        int tensBefore = 0; // the tens of the cell to the right, in this diagonal
-        for (auto rod = rods.rbegin(); rod != rods.rend(); ++rod) {
-            const int cell = *rod * digit;
-            const int sum = cell % 10 + tensBefore + carry;
-            found.inRows = found.inRows || sum >= 10;
-            row.push_back(sum % 10);
-            carry = sum / 10;
-            tensBefore = cell / 10;
-        }
-        const int last = tensBefore + carry; // at most 9: nothing more to carry
-        row.push_back(last);
-        rows.push_back(row);
-        if (rest < 10)
-            break;
-    }
-    if (rows.size() > 1) {
-        std::size_t width = 0;
-        for (const auto& row : rows)
-            width = std::max(width, row.size());
-        int carry = 0;
-        for (std::size_t column = 0; column < width; ++column) {
-            int sum = carry;
-            for (const auto& row : rows)
-                sum += column < row.size() ? row[column] : 0;
-            found.inSum = found.inSum || sum >= 10;
-            carry = sum / 10;
-        }
-    }
+    for (const RowReading& row : reading.rows)
+        found.inRows = found.inRows || carries(row.diagonals);
+    found.inSum = carries(reading.columns);
     return found;
 }
 
