@@ -1,9 +1,8 @@
 #pragma once
 
-#include "board/board_sketch.h"
 #include "tutor/reading.h"
+#include "tutor/ui/rods_drawing.h"
 
-#include <QPainterPath>
 #include <QPixmap>
 #include <QWidget>
 
@@ -13,12 +12,10 @@ class QPainter;
 
 namespace rods {
 
-// The rods of a product and the index rod, drawn as on the board and scaled
-// to fit. The row being read is highlighted across every rod and the index
-// rod, and right under it, the rows below making room, stands the digit each
-// of its diagonals gives, each under the gap its diagonal ends in. Those digits may be hidden while a
-// learner works them out, and one diagonal of the row may be marked: its two
-// halves cut out of the light. Colours come from the palette.
+// The rods of a product and the index rod with the row being read, drawn by
+// the tutor's one drawing of them, scaled to fit. Colours come from the
+// palette. The rods change only with the product, so they are drawn once
+// into a picture that each step copies, lighting its row on top.
 class RodsPicture : public QWidget {
     Q_OBJECT
 
@@ -42,33 +39,11 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // Which part of the rods to draw: all of them, or one row, and within it
-    // only what stands between two x positions (board twips).
-    struct Part {
-        std::optional<int> rowTop;
-        double left = -1e9;
-        double right = 1e9;
-    };
-    // The lines, and the digits in the given colour, of that part.
-    void drawRods(QPainter& painter, QPalette::ColorRole digits, const Part& part) const;
-    // The middle of the digit under diagonal j from the right, in board twips.
-    [[nodiscard]] QPointF diagonalDigitPlace(int fromRight) const;
-    // The two halves that meet on diagonal j of the lit row, in the widget.
-    [[nodiscard]] QPainterPath diagonalHalves(std::size_t fromRight) const;
-    void drawDiagonalDigits(QPainter& painter) const;
     void describe();
     void updateRow();
-    // Where the lit row ends, in board twips; the band of its diagonals'
-    // digits starts there.
-    [[nodiscard]] int litRowBottom() const;
-    [[nodiscard]] QRectF extent() const;
-    [[nodiscard]] double scale() const;
+    [[nodiscard]] DrawingLook look() const;
 
-    std::vector<int> rods_;
-    BoardSketch sketch_;
-    std::optional<RowReading> row_;
-    Digits digits_ = Digits::Shown;
-    std::optional<std::size_t> marked_;
+    RodsDrawing drawing_;
     QPixmap cache_; // the rods and their digits, unlit
 };
 
