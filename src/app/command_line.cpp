@@ -1,5 +1,9 @@
 #include "app/command_line.h"
 
+#include "tutor/problem_sets.h"
+#include "tutor/ui/paper_files.h"
+#include "tutor/worksheet.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
@@ -40,6 +44,88 @@ constexpr const char* QtOptionsWithValue[] = {"platform",
                                               "qmljsdebugger"};
 constexpr const char* QtFlags[] = {"reverse", "nograb", "dograb", "sync", "widgetcount", "testability"};
 
+struct PaperOptions {
+    const QCommandLineOption& worksheet;
+    const QCommandLineOption& cutout;
+    const QCommandLineOption& output;
+    const QCommandLineOption& operation;
+    const QCommandLineOption& level;
+    const QCommandLineOption& count;
+    const QCommandLineOption& set;
+};
+
+// A whole number from `lowest` to `highest`, or nothing.
+std::optional<int> numberIn(const QString& text, int lowest, int highest)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < lowest || value > highest)
+        return std::nullopt;
+    return value;
+}
+
+// Reads the options that write a file instead of opening a window into
+// result.paper; returns why they cannot be taken, or nothing.
+QString readPaperJob(const QCommandLineParser& parser, const PaperOptions& options, CommandLine& result)
+{
+    const bool worksheet = parser.isSet(options.worksheet);
+    const bool cutout = parser.isSet(options.cutout);
+    const bool output = parser.isSet(options.output);
+    for (const QCommandLineOption* forSheet : {&options.operation, &options.level, &options.count, &options.set})
+        if (parser.isSet(*forSheet) && !worksheet)
+            return QString("--%1 is for --worksheet").arg(forSheet->names().first());
+    if (!worksheet && !cutout && !output)
+        return {};
+    if (worksheet && cutout)
+        return "--worksheet and --cutout-rods cannot be given together: choose one";
+    if ((worksheet || cutout) && result.work)
+        return QString("--work and --%1 cannot be given together: choose one").arg(worksheet ? "worksheet" : "cutout-rods");
+    if (cutout && result.problems)
+        return "--problems and --cutout-rods cannot be given together: choose one";
+    if (!output)
+        return QString("--%1 needs --output and the PDF file to write").arg(worksheet ? "worksheet" : "cutout-rods");
+    if (!worksheet && !cutout && !result.work)
+        return "--output needs --worksheet, --cutout-rods or --work";
+
+    PaperJob job;
+    job.output = parser.value(options.output);
+    job.kind = worksheet ? PaperJob::Kind::Worksheet : cutout ? PaperJob::Kind::CutoutRods : PaperJob::Kind::Working;
+    const std::optional<PaperFormat> format = paperFormat(job.output);
+    if (!format || (*format == PaperFormat::Png && job.kind != PaperJob::Kind::Working))
+        return QString("cannot write '%1': the file's name must end in %2")
+            .arg(job.output, job.kind == PaperJob::Kind::Working ? ".pdf or .png" : ".pdf");
+    if (worksheet) {
+        const QString operation = parser.value(options.operation).trimmed().toLower();
+        if (operation == "divide")
+            job.operation = Operation::Divide;
+        else if (parser.isSet(options.operation) && operation != "multiply")
+            return QString("--operation must be multiply or divide, not '%1'").arg(parser.value(options.operation));
+        const auto levelCount = static_cast<int>(levels(job.operation).size());
+        const std::optional<int> level = numberIn(parser.value(options.level), 1, levelCount);
+        const std::optional<int> count = numberIn(parser.value(options.count), FewestOnWorksheet, MostOnWorksheet);
+        const std::optional<int> set = numberIn(parser.value(options.set), FirstSet, LastSet);
+        if (parser.isSet(options.level) && !level)
+            return QString("--level must be a whole number from 1 to %1, not '%2'")
+                .arg(levelCount)
+                .arg(parser.value(options.level));
+        if (parser.isSet(options.count) && !count)
+            return QString("--count must be a whole number from %1 to %2, not '%3'")
+                .arg(FewestOnWorksheet)
+                .arg(MostOnWorksheet)
+                .arg(parser.value(options.count));
+        if (parser.isSet(options.set) && !set)
+            return QString("--set must be a whole number from %1 to %2, not '%3'")
+                .arg(FirstSet)
+                .arg(LastSet)
+                .arg(parser.value(options.set));
+        job.level = level.value_or(1);
+        job.count = count.value_or(10);
+        job.set = set.value_or(FirstSet);
+    }
+    result.paper = job;
+    return {};
+}
+
 } // namespace
 
 CommandLine readCommandLine(const QStringList& arguments)
@@ -64,6 +150,30 @@ CommandLine readCommandLine(const QStringList& arguments)
                                       "\"3684 \u00f7 12\".",
                                       "file");
     parser.addOption(problems);
+    const QCommandLineOption worksheet("worksheet",
+                                       "Writes a worksheet with its answer key to the --output PDF: the problems "
+                                       "of --level, --count and --set, or the first --count of a --problems list.");
+    parser.addOption(worksheet);
+    const QCommandLineOption cutout("cutout-rods",
+                                    "Writes a page of rods to cut out (the rods 0 to 9 twice and the index rod) "
+                                    "to the --output PDF.");
+    parser.addOption(cutout);
+    const QCommandLineOption output("output",
+                                    "Writes the --worksheet, the --cutout-rods or the working of the --work problem "
+                                    "to this file instead of opening a window: a PDF (.pdf), or for the working a "
+                                    "picture of its first step (.png). Needs no display.",
+                                    "file");
+    parser.addOption(output);
+    const QCommandLineOption operation("operation", "For --worksheet: multiply (the default) or divide.",
+                                       "operation");
+    parser.addOption(operation);
+    const QCommandLineOption level("level", "For --worksheet: the level, 1 to 10 (1 if not given).", "number");
+    parser.addOption(level);
+    const QCommandLineOption count("count", "For --worksheet: how many problems, 1 to 40 (10 if not given).",
+                                   "number");
+    parser.addOption(count);
+    const QCommandLineOption set("set", "For --worksheet: the problem set, 1 to 99999 (1 if not given).", "number");
+    parser.addOption(set);
     // Qt writes its options with one dash: -platform offscreen, -reverse.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const char* name : QtOptionsWithValue) {
@@ -78,6 +188,10 @@ CommandLine readCommandLine(const QStringList& arguments)
     }
 
     CommandLine result;
+    auto refuse = [&result](const QString& why) {
+        result.exitStatus = 2;
+        result.errorOutput = QString("numbering-rods: %1\nTry 'numbering-rods --help'.\n").arg(why);
+    };
     if (!parser.parse(arguments)) {
         result.exitStatus = 2;
         result.errorOutput = QString("numbering-rods: %1\nTry 'numbering-rods --help'.\n").arg(parser.errorText());
@@ -118,6 +232,11 @@ CommandLine readCommandLine(const QStringList& arguments)
             result.errorOutput = QString("numbering-rods: cannot read the problem '%1': %2\n")
                                      .arg(parser.value(work), QString::fromStdString(read.refusal));
         }
+    }
+    if (!result.exitStatus) {
+        const QString why = readPaperJob(parser, {worksheet, cutout, output, operation, level, count, set}, result);
+        if (!why.isEmpty())
+            refuse(why);
     }
     if (!result.exitStatus && !parser.positionalArguments().isEmpty()) {
         result.exitStatus = 2;

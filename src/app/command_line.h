@@ -9,6 +9,18 @@
 
 namespace rods {
 
+// A file to write instead of opening a window: a worksheet, the cut-out
+// rods, or the working of the --work problem.
+struct PaperJob {
+    enum class Kind { Worksheet, CutoutRods, Working };
+    Kind kind = Kind::Working;
+    QString output;
+    Operation operation = Operation::Multiply;
+    int level = 1;
+    int count = 10;
+    int set = 1;
+};
+
 // What the command line asks for, read before any window system is touched,
 // so that --help and --version work with no display.
 struct CommandLine {
@@ -23,6 +35,7 @@ struct CommandLine {
     // --problems: a teacher's list to work, and its file's name.
     std::optional<ProblemList> problems;
     QString problemsName;
+    std::optional<PaperJob> paper; // --output: a file written with no window
 };
 
 // Reads the arguments (the program's name first). The toolkit's own options

@@ -1,5 +1,6 @@
 #include "app/application_setup.h"
 #include "app/command_line.h"
+#include "app/paper_job.h"
 #include "window/form1.h"
 
 #include <QApplication>
@@ -47,6 +48,13 @@ int main(int argc, char* argv[])
         std::fputs(qPrintable(commandLine.output), stdout);
         std::fputs(qPrintable(commandLine.errorOutput), stderr);
         return *commandLine.exitStatus;
+    }
+    if (commandLine.paper) {
+        // Only a file is written: no display is needed, nor opened.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        std::fputs(qPrintable(commandLine.errorOutput), stderr);
+        return rods::writePaperJob(commandLine);
     }
     if (const QString missing = rods::missingDisplayMessage(commandLine); !missing.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(missing));

@@ -7,6 +7,12 @@ class QPainter;
 
 namespace rods {
 
+// Short lines, one under the other in the font given, flowing into as many
+// columns side by side as the area's height needs. Drawn this way on the
+// screen and on paper alike.
+void drawFlowingLines(QPainter& painter, const QRectF& area, const QFont& font, const QColor& colour,
+                      const QStringList& lines);
+
 // Short lines, one under the other, flowing into as many columns side by
 // side as the height needs, so that none is ever scrolled to: the adding
 // step's columns, one line each. They are drawn once into a picture of their
@@ -26,8 +32,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void draw(QPainter& painter) const;
-
     QStringList lines_;
     QPixmap drawn_; // the lines at the widget's size; null when to be drawn again
 };

@@ -2,6 +2,7 @@
 
 #include "tutor/problem_sets.h"
 #include "tutor/sentence.h"
+#include "tutor/ui/level_choices.h"
 #include "tutor/ui/text_lines.h"
 
 #include <QAccessible>
@@ -14,25 +15,9 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSpinBox>
-#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 namespace rods {
-namespace {
-
-// What a choice in the level box stands for: a level of × or ÷, or the list.
-constexpr int ListChoice = -1;
-int choiceOf(Operation operation, int level) { return (operation == Operation::Multiply ? 100 : 200) + level; }
-
-void addHeading(QComboBox* box, const QString& text)
-{
-    box->addItem(text);
-    // A heading names the levels under it and cannot be chosen.
-    if (auto* model = qobject_cast<QStandardItemModel*>(box->model()))
-        model->item(box->count() - 1)->setEnabled(false);
-}
-
-} // namespace
 
 ProblemPicker::ProblemPicker(QWidget* parent)
     : QWidget(parent)
@@ -48,13 +33,7 @@ ProblemPicker::ProblemPicker(QWidget* parent)
     level_->setObjectName("Level");
     level_->setAccessibleName("Level");
     level_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    for (Operation operation : {Operation::Multiply, Operation::Divide}) {
-        addHeading(level_, operation == Operation::Multiply ? "Multiplication" : "Division");
-        for (const Level& level : levels(operation))
-            level_->addItem(QString("Level %1: %2").arg(level.number).arg(fromUtf8(level.practises)),
-                            choiceOf(operation, level.number));
-    }
-    level_->setCurrentIndex(1);
+    addLevelChoices(level_);
     set_->setObjectName("ProblemSet");
     set_->setAccessibleName("Problem set");
     // The box inside the spin box takes the keys, and a screen reader asks
@@ -118,8 +97,7 @@ void ProblemPicker::chooseFromBoxes()
     if (choice == ListChoice) {
         queue_.chooseList(list_);
     } else {
-        const Operation operation = choice < 200 ? Operation::Multiply : Operation::Divide;
-        queue_.chooseLevel(*findLevel(operation, choice % 100), set_->value());
+        queue_.chooseLevel(*levelOfChoice(choice), set_->value());
     }
     position_->clear();
 }
@@ -158,6 +136,7 @@ void ProblemPicker::useList(const ProblemList& list, const QString& name)
         return;
     }
     list_ = list.problems;
+    listName_ = name;
     addListChoice(name, list_.size());
     chooseFromBoxes();
     poseNext();
@@ -200,5 +179,13 @@ void ProblemPicker::say(const QString& message)
 
 QString ProblemPicker::message() const { return message_->text(); }
 QString ProblemPicker::position() const { return position_->text(); }
+
+} // namespace rods
+
+namespace rods {
+
+int ProblemPicker::choice() const { return level_->currentData().toInt(); }
+
+int ProblemPicker::set() const { return set_->value(); }
 
 } // namespace rods

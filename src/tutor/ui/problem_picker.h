@@ -39,6 +39,12 @@ public:
     void say(const QString& message);
     [[nodiscard]] QString message() const;
     [[nodiscard]] QString position() const;
+    // What the boxes hold: the level chosen (or ListChoice), the set, and the
+    // teacher's list with its name, if one is open.
+    [[nodiscard]] int choice() const;
+    [[nodiscard]] int set() const;
+    [[nodiscard]] const std::vector<Problem>& list() const { return list_; }
+    [[nodiscard]] const QString& listName() const { return listName_; }
 
 Q_SIGNALS:
     void posed(const rods::PosedProblem& problem);
@@ -58,6 +64,7 @@ private:
 
     ProblemQueue queue_;
     std::vector<Problem> list_;
+    QString listName_;
 };
 
 } // namespace rods

@@ -19,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -67,6 +68,7 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     , workYourself_(new QCheckBox("Work it yourself", this))
     , tally_(textLabel("Tally", this))
     , answers_(new AnswerPanel(this))
+    , paper_(new QToolButton(this))
     , baseFont_(font())
 {
     setObjectName("WorkingWindow");
@@ -102,6 +104,8 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     buttons->addWidget(tally_);
     buttons->addWidget(previous_);
     buttons->addWidget(next_);
+    buttons->addSpacing(12);
+    buttons->addWidget(paper_);
     auto* column = new QVBoxLayout(this);
     column->addWidget(picker_);
     column->addWidget(problemLine_);
@@ -112,6 +116,8 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     setTabOrder(answers_, previous_);
     setTabOrder(previous_, next_);
     setTabOrder(next_, workYourself_);
+    setTabOrder(workYourself_, paper_);
+    addPaperMenu();
     applyZoom();
 
     connect(workYourself_, &QCheckBox::toggled, this, [this](bool on) {

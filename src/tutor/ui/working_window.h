@@ -15,6 +15,7 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
+class QToolButton;
 
 namespace rods {
 
@@ -27,6 +28,7 @@ class ProblemPicker;
 class ProgressWindow;
 class FixedText;
 class RodsPicture;
+class WorksheetDialog;
 
 // The tutor's window: how a product is read off the rods, or a long division
 // worked with them, step by step: the rods with the row being read (or, at a
@@ -71,6 +73,12 @@ public:
 
     [[nodiscard]] bool practising() const;
 
+    // Writes the whole working as a PDF, or the step shown as a PNG, by the
+    // path's ending; says why not, or nothing.
+    QString saveWorkingTo(const QString& path) const;
+    // The dialog that makes worksheets, made when first asked for.
+    WorksheetDialog* worksheetDialog();
+
     // How large the window's words, boxes and picture are: 1 as made.
     [[nodiscard]] double zoom() const { return zoom_; }
     void setZoom(double zoom);
@@ -95,6 +103,11 @@ private:
     void revealAnswer();
     void settle(const Lesson::Outcome& outcome);
     void applyZoom();
+    // On paper: the working printed or saved, worksheets, the cut-out rods.
+    void addPaperMenu();
+    void printWorking();
+    void saveWorkingAs();
+    void makeCutoutRods();
     // Keeps the record of a problem just worked to the end.
     void keepProgress();
     [[nodiscard]] ProgressFile progressFile() const;
@@ -120,6 +133,8 @@ private:
     QCheckBox* workYourself_;
     QLabel* tally_;
     AnswerPanel* answers_;
+    QToolButton* paper_;
+    WorksheetDialog* worksheetDialog_ = nullptr; // made when first asked for
 
     double zoom_ = 1.0;
     QFont baseFont_;

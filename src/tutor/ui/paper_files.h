@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QPagedPaintDevice;
+
+namespace rods {
+
+class Lesson;
+struct Worksheet;
+
+// What the tutor puts on paper, each onto any paged device: a PDF file or a
+// printer. Each returns false when the device cannot be painted on.
+bool paintWorking(QPagedPaintDevice& device, const Lesson& lesson);
+bool paintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet);
+bool paintCutoutRods(QPagedPaintDevice& device);
+
+// The step the lesson shows, as it shows it, in a picture for a slide.
+[[nodiscard]] QImage stepImage(const Lesson& lesson);
+inline constexpr int StepImageWidth = 1920;
+inline constexpr int StepImageHeight = 1080;
+
+enum class PaperFormat { Pdf, Png };
+// The kind of file a path names by its ending (.pdf, .png, in any case).
+[[nodiscard]] std::optional<PaperFormat> paperFormat(const QString& path);
+
+// How writing a file went: nothing when it was written, or why not.
+struct PaperOutcome {
+    bool written = false;
+    bool unknownType = false; // the path's ending names no kind of file that can be written
+    QString error;            // for the user, one sentence
+};
+
+// Writes pages as a PDF on the locale's paper, or a picture as a PNG: the
+// file appears whole or not at all.
+PaperOutcome savePdf(const QString& path, const std::function<bool(QPagedPaintDevice&)>& paint);
+PaperOutcome savePng(const QString& path, const QImage& image);
+// The lesson's whole working as a PDF, or the step shown as a PNG, by the
+// path's ending.
+PaperOutcome saveWorking(const QString& path, const Lesson& lesson);
+
+} // namespace rods

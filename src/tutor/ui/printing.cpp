@@ -1,0 +1,34 @@
+#include "tutor/ui/printing.h"
+
+#include "tutor/print/print_entry.h"
+#include "tutor/ui/paper.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+
+namespace rods {
+
+QString printWithPreview(QWidget* parent, const QString& title,
+                         const std::function<bool(QPagedPaintDevice&)>& paint)
+{
+    static PrintWithPreview print = nullptr;
+    if (print == nullptr) {
+        // Beside the program while it is built, where it is installed after.
+        for (const QString& path : {QCoreApplication::applicationDirPath() + "/numbering-rods-print",
+                                    QString(RODS_PRINT_MODULE)}) {
+            QLibrary module(path);
+            print = reinterpret_cast<PrintWithPreview>(module.resolve(PrintWithPreviewName));
+            if (print != nullptr)
+                break;
+        }
+        if (print == nullptr)
+            return "Printing is not available: the program's print module is missing. Save as PDF and print the "
+                   "file instead.";
+    }
+    const QPageLayout layout = localPageLayout();
+    if (!print(parent, &title, &layout, &paint))
+        return "The pages could not be drawn for the printer.";
+    return {};
+}
+
+} // namespace rods
