@@ -1,6 +1,7 @@
 // numbering-rods-bench [repetitions] [start-up runs]
 // Prints a Markdown table of click, start-up and memory figures.
 #include "click_bench.h"
+#include "paper_bench.h"
 #include "posed_bench.h"
 #include "startup_bench.h"
 #include "working_bench.h"
@@ -32,6 +33,8 @@ int main(int argc, char* argv[])
         clicks.insert(clicks.end(), working.begin(), working.end());
         const std::vector<ClickFigure> posed = benchPosed(repetitions);
         clicks.insert(clicks.end(), posed.begin(), posed.end());
+        const std::vector<ClickFigure> paper = benchPaper(repetitions);
+        clicks.insert(clicks.end(), paper.begin(), paper.end());
     }
     std::printf("| Click, to the end of its repaint | median (ms) | slowest (ms) | repetitions |\n");
     std::printf("|---|---:|---:|---:|\n");

@@ -1,7 +1,7 @@
 #include "startup_bench.h"
 
-#include "statistics.h"
 #include "app/application_setup.h"
+#include "statistics.h"
 #include "window/form1.h"
 
 #include <QApplication>

@@ -79,7 +79,8 @@ QString readPaperJob(const QCommandLineParser& parser, const PaperOptions& optio
     if (worksheet && cutout)
         return "--worksheet and --cutout-rods cannot be given together: choose one";
     if ((worksheet || cutout) && result.work)
-        return QString("--work and --%1 cannot be given together: choose one").arg(worksheet ? "worksheet" : "cutout-rods");
+        return QString("--work and --%1 cannot be given together: choose one")
+            .arg(worksheet ? "worksheet" : "cutout-rods");
     if (cutout && result.problems)
         return "--problems and --cutout-rods cannot be given together: choose one";
     if (!output)
@@ -164,13 +165,11 @@ CommandLine readCommandLine(const QStringList& arguments)
                                     "picture of its first step (.png). Needs no display.",
                                     "file");
     parser.addOption(output);
-    const QCommandLineOption operation("operation", "For --worksheet: multiply (the default) or divide.",
-                                       "operation");
+    const QCommandLineOption operation("operation", "For --worksheet: multiply (the default) or divide.", "operation");
     parser.addOption(operation);
     const QCommandLineOption level("level", "For --worksheet: the level, 1 to 10 (1 if not given).", "number");
     parser.addOption(level);
-    const QCommandLineOption count("count", "For --worksheet: how many problems, 1 to 40 (10 if not given).",
-                                   "number");
+    const QCommandLineOption count("count", "For --worksheet: how many problems, 1 to 40 (10 if not given).", "number");
     parser.addOption(count);
     const QCommandLineOption set("set", "For --worksheet: the problem set, 1 to 99999 (1 if not given).", "number");
     parser.addOption(set);

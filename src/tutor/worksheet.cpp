@@ -61,9 +61,9 @@ WorksheetProblem worksheetProblem(const Problem& problem)
 Worksheet levelWorksheet(const Level& level, int set, int count)
 {
     Worksheet sheet;
-    sheet.title = sentence(level.operation == Operation::Multiply ? "Multiplication, level %1: %2"
-                                                                  : "Division, level %1: %2",
-                           {std::to_string(level.number), level.practises});
+    sheet.title =
+        sentence(level.operation == Operation::Multiply ? "Multiplication, level %1: %2" : "Division, level %1: %2",
+                 {std::to_string(level.number), level.practises});
     count = std::clamp(count, FewestOnWorksheet, MostOnWorksheet);
     std::vector<int> sets;
     for (int i = 0; i < count; ++i) {

@@ -3,8 +3,8 @@
 // user first prints, never when the program starts.
 #include "tutor/print/print_entry.h"
 
-#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrintPreviewDialog>
 
 extern "C" Q_DECL_EXPORT bool rodsPrintWithPreview(QWidget* parent, const QString* title, const QPageLayout* layout,
                                                    const std::function<bool(QPagedPaintDevice&)>* paint)

@@ -63,8 +63,8 @@ void drawFlowingLines(QPainter& painter, const QRectF& area, const QFont& font, 
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const auto column = static_cast<int>(i) / perColumn;
         const auto row = static_cast<int>(i) % perColumn;
-        painter.drawText(area.topLeft() + QPointF(margin + column * (widest + 2 * margin),
-                                                  margin + row * step + metrics.ascent()),
+        painter.drawText(area.topLeft()
+                             + QPointF(margin + column * (widest + 2 * margin), margin + row * step + metrics.ascent()),
                          lines[i]);
     }
     painter.restore();

@@ -97,7 +97,8 @@ void PaperPages::write(const QString& text, const QFont& font, Qt::Alignment ali
     makeRoom(height);
     painter_.setFont(font);
     painter_.setPen(style_.colours().color(QPalette::WindowText));
-    painter_.drawText(QRectF(body_.left(), top_, body_.width(), height), static_cast<int>(alignment) | Qt::TextWordWrap, text);
+    painter_.drawText(QRectF(body_.left(), top_, body_.width(), height), static_cast<int>(alignment) | Qt::TextWordWrap,
+                      text);
     top_ += height;
 }
 

@@ -8,14 +8,15 @@
 
 namespace rods {
 
-QString printWithPreview(QWidget* parent, const QString& title,
-                         const std::function<bool(QPagedPaintDevice&)>& paint)
+QString printWithPreview(QWidget* parent, const QString& title, const std::function<bool(QPagedPaintDevice&)>& paint)
 {
     static PrintWithPreview print = nullptr;
     if (print == nullptr) {
-        // Beside the program while it is built, where it is installed after.
-        for (const QString& path : {QCoreApplication::applicationDirPath() + "/numbering-rods-print",
-                                    QString(RODS_PRINT_MODULE)}) {
+        // Beside the program while it is built; installed, in its own folder
+        // of lib/ beside bin/.
+        const QString programFolder = QCoreApplication::applicationDirPath();
+        for (const QString& path :
+             {programFolder + "/numbering-rods-print", programFolder + "/../lib/numbering-rods/plugins/numbering-rods-print"}) {
             QLibrary module(path);
             print = reinterpret_cast<PrintWithPreview>(module.resolve(PrintWithPreviewName));
             if (print != nullptr)

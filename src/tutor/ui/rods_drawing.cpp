@@ -279,7 +279,8 @@ void RodsDrawing::drawRods(QPainter& painter, const DrawingLook& look, QPalette:
         if (font != painter.font())
             painter.setFont(font);
         const QPointF at = toDevice(label->left, label->top);
-        painter.drawText(QRectF(at, area_.size()), Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(label->caption));
+        painter.drawText(QRectF(at, area_.size()), Qt::AlignLeft | Qt::AlignTop,
+                         QString::fromStdString(label->caption));
     }
 }
 

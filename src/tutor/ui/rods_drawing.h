@@ -20,7 +20,7 @@ namespace rods {
 struct DrawingLook {
     QPalette colours;
     QFont font;
-    double hairline = 1.0;           // in the painter's units
+    double hairline = 1.0;            // in the painter's units
     double devicePixelsPerUnit = 1.0; // a high-DPI screen's ratio; 1 on paper
     bool cosmetic = false;            // lines drawn in device pixels: quick on screen
 };
@@ -92,7 +92,7 @@ private:
     QPointF origin_;      // where twipsOrigin_ lands on the device
     QPointF twipsOrigin_; // in board twips
     double scale_ = 1.0;  // device units per twip
-    QRectF area_; // the device area the picture is fitted into
+    QRectF area_;         // the device area the picture is fitted into
 };
 
 } // namespace rods

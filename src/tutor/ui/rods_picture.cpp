@@ -59,10 +59,7 @@ void RodsPicture::updateRow()
 
 QPointF RodsPicture::toWidget(double xTwips, double yTwips) const { return drawing_.toDevice(xTwips, yTwips); }
 
-DrawingLook RodsPicture::look() const
-{
-    return {palette(), font(), 1.0, devicePixelRatioF(), true};
-}
+DrawingLook RodsPicture::look() const { return {palette(), font(), 1.0, devicePixelRatioF(), true}; }
 
 void RodsPicture::paintEvent(QPaintEvent*)
 {
@@ -129,7 +126,9 @@ void RodsPicture::describe()
     QStringList cells;
     for (const Cell& cell : drawing_.row()->cells)
         cells << QString("%1 and %2").arg(cell.tens).arg(cell.units);
-    text += QString(" Row %1 is highlighted; its cells, tens and units: %2.").arg(drawing_.row()->digit).arg(cells.join(", "));
+    text += QString(" Row %1 is highlighted; its cells, tens and units: %2.")
+                .arg(drawing_.row()->digit)
+                .arg(cells.join(", "));
     if (const auto marked = drawing_.markedDiagonal())
         text += QString(" %1 is marked.").arg(QString::fromStdString(placeInWords(PlaceKind::Diagonal, *marked)));
     if (drawing_.digitsHidden()) {

@@ -52,7 +52,8 @@ double StepDrawing::layOut(double width, double pictureLimit, const QPaintDevice
     }
     pictureHeight_ = std::min(pictureHeight_, std::max(0.0, pictureLimit));
     const QFontMetricsF wordsMetrics(wordsFont_, device);
-    wordsHeight_ = wordsMetrics.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, fromUtf8(view_.words)).height();
+    wordsHeight_ =
+        wordsMetrics.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, fromUtf8(view_.words)).height();
     height_ = counterHeight_ + std::max(pictureHeight_, figuresHeight_) + gap + wordsHeight_;
     return height_;
 }

@@ -68,9 +68,8 @@ void WorkingWindow::saveWorkingAs()
 void WorkingWindow::printWorking()
 {
     const Lesson lesson = lesson_;
-    const QString error = printWithPreview(this, fromUtf8(lesson.title()), [&lesson](QPagedPaintDevice& device) {
-        return paintWorking(device, lesson);
-    });
+    const QString error = printWithPreview(
+        this, fromUtf8(lesson.title()), [&lesson](QPagedPaintDevice& device) { return paintWorking(device, lesson); });
     if (!error.isEmpty())
         QMessageBox::warning(this, "Print the working", error);
 }
@@ -78,8 +77,8 @@ void WorkingWindow::printWorking()
 WorksheetDialog* WorkingWindow::worksheetDialog()
 {
     if (worksheetDialog_ == nullptr)
-        worksheetDialog_ = new WorksheetDialog(picker_->choice(), picker_->set(), picker_->list(),
-                                               picker_->listName(), this);
+        worksheetDialog_ =
+            new WorksheetDialog(picker_->choice(), picker_->set(), picker_->list(), picker_->listName(), this);
     return worksheetDialog_;
 }
 
@@ -97,8 +96,8 @@ void WorkingWindow::makeCutoutRods()
     if (question.clickedButton() == print) {
         error = printWithPreview(this, "Cut-out rods", paint);
     } else if (question.clickedButton() == save) {
-        QString path = QFileDialog::getSaveFileName(this, "Save the cut-out rods", "cut-out rods.pdf",
-                                                    "PDF files (*.pdf)");
+        QString path =
+            QFileDialog::getSaveFileName(this, "Save the cut-out rods", "cut-out rods.pdf", "PDF files (*.pdf)");
         if (path.isEmpty())
             return;
         if (!path.endsWith(".pdf", Qt::CaseInsensitive))

@@ -96,8 +96,9 @@ void WorksheetDialog::describe()
     const bool list = level_->currentData().toInt() == ListChoice;
     set_->setEnabled(!list);
     const Worksheet sheet = worksheet();
-    summary_->setText(QString("%1: %2, then the answer key on a page of its own.")
-                          .arg(fromUtf8(sheet.source), fromUtf8(counted(sheet.problems.size(), "problem", "problems"))));
+    summary_->setText(
+        QString("%1: %2, then the answer key on a page of its own.")
+            .arg(fromUtf8(sheet.source), fromUtf8(counted(sheet.problems.size(), "problem", "problems"))));
 }
 
 QString WorksheetDialog::saveTo(const QString& path) const
@@ -122,9 +123,8 @@ void WorksheetDialog::save()
 void WorksheetDialog::print()
 {
     const Worksheet sheet = worksheet();
-    const QString error = printWithPreview(this, "Worksheet", [&sheet](QPagedPaintDevice& device) {
-        return paintWorksheet(device, sheet);
-    });
+    const QString error = printWithPreview(
+        this, "Worksheet", [&sheet](QPagedPaintDevice& device) { return paintWorksheet(device, sheet); });
     if (!error.isEmpty())
         QMessageBox::warning(this, "Worksheet", error);
 }

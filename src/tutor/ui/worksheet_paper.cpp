@@ -133,8 +133,7 @@ bool paintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet)
         rods.setRods(problem.problem.rods);
         const QRectF extent = rods.extent();
         const double rodsWidth = body.width() * 0.5;
-        const double rodsHeight =
-            std::min(style.mm(RodsMillimetres), rodsWidth * extent.height() / extent.width());
+        const double rodsHeight = std::min(style.mm(RodsMillimetres), rodsWidth * extent.height() / extent.width());
         const double height = std::max(rodsHeight, workingRoomHeight(style, problem, &device));
         pages.makeRoom(height + style.mm(6));
         const double top = pages.top();
