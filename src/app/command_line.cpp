@@ -83,6 +83,11 @@ QString readPaperJob(const QCommandLineParser& parser, const PaperOptions& optio
             .arg(worksheet ? "worksheet" : "cutout-rods");
     if (cutout && result.problems)
         return "--problems and --cutout-rods cannot be given together: choose one";
+    if (result.problems)
+        for (const QCommandLineOption* forLevels : {&options.operation, &options.level, &options.set})
+            if (parser.isSet(*forLevels))
+                return QString("--%1 is for the program's problems, not a --problems list")
+                    .arg(forLevels->names().first());
     if (!output)
         return QString("--%1 needs --output and the PDF file to write").arg(worksheet ? "worksheet" : "cutout-rods");
     if (!worksheet && !cutout && !result.work)

@@ -39,7 +39,12 @@ void drawNameAndDate(PaperPages& pages)
 // The problem, and under it the room to work it; returns the height used.
 double drawWorkingRoom(QPainter& painter, const PaperStyle& style, const WorksheetProblem& problem, QRectF area)
 {
-    const QFont font = style.font(14, true);
+    // A long problem in a smaller size, never into the rods beside it.
+    QFont font = style.font(14, true);
+    for (double points = 13;
+         points >= 8 && QFontMetricsF(font, painter.device()).horizontalAdvance(fromUtf8(problem.text)) > area.width();
+         --points)
+        font = style.font(points, true);
     const QFontMetricsF metrics(font, painter.device());
     painter.setFont(font);
     painter.setPen(Qt::black);
@@ -93,6 +98,8 @@ double workingRoomHeight(const PaperStyle& style, const WorksheetProblem& proble
     return height + problem.workingLines * style.mm(LineMillimetres) + style.mm(2);
 }
 
+// The answers in two columns, down the first and then the second, so that
+// the key of a whole sheet mostly fits on one page.
 void writeAnswerKey(PaperPages& pages, const Worksheet& sheet)
 {
     const PaperStyle& style = pages.style();
@@ -100,16 +107,44 @@ void writeAnswerKey(PaperPages& pages, const Worksheet& sheet)
     pages.write("Answer key", style.font(16, true));
     pages.write(fromUtf8(sheet.title) + " \u2013 " + fromUtf8(sheet.source), style.font(11));
     pages.advance(style.mm(4));
+    QPainter& painter = pages.painter();
+    const QRectF body = pages.body();
+    const double gap = style.mm(8);
+    const double width = (body.width() - gap) / 2;
+    const QFont answerFont = style.font(11, true);
+    const QFont partialsFont = style.font(9);
+    double top = pages.top();
+    double y = top;
+    int column = 0;
     for (std::size_t i = 0; i < sheet.problems.size(); ++i) {
         const WorksheetProblem& problem = sheet.problems[i];
-        pages.write(QString("%1.  %2").arg(i + 1).arg(fromUtf8(problem.answer)), style.font(12, true));
-        if (!problem.partials.empty()) {
-            const QString partials = problem.problem.operation == Operation::Multiply
-                                         ? QString("Rows added: %1").arg(fromUtf8(problem.partials))
-                                         : QString("Taken away: %1").arg(fromUtf8(problem.partials));
-            pages.write(partials, style.font(10));
+        const QString answer = QString("%1.  %2").arg(i + 1).arg(fromUtf8(problem.answer));
+        QString partials;
+        if (!problem.partials.empty())
+            partials = problem.problem.operation == Operation::Multiply
+                           ? QString("Rows added: %1").arg(fromUtf8(problem.partials))
+                           : QString("Taken away: %1").arg(fromUtf8(problem.partials));
+        const double answerHeight = pages.textHeight(answer, answerFont, width);
+        const double partialsHeight = partials.isEmpty() ? 0.0 : pages.textHeight(partials, partialsFont, width);
+        const double height = answerHeight + partialsHeight + style.mm(2);
+        if (y + height > body.bottom() && y > top) {
+            if (column == 0) {
+                column = 1;
+            } else {
+                pages.newPage();
+                column = 0;
+                top = pages.top();
+            }
+            y = top;
         }
-        pages.advance(style.mm(2));
+        const double x = body.left() + column * (width + gap);
+        painter.setPen(Qt::black);
+        painter.setFont(answerFont);
+        painter.drawText(QRectF(x, y, width, answerHeight), Qt::AlignLeft | Qt::TextWordWrap, answer);
+        painter.setFont(partialsFont);
+        painter.drawText(QRectF(x, y + answerHeight, width, partialsHeight), Qt::AlignLeft | Qt::TextWordWrap,
+                         partials);
+        y += height;
     }
 }
 

@@ -3,7 +3,6 @@
 // of a problem as PDF, a step as PNG, the cut-out rods measured on the page;
 // the command line's refusals; the Working window's paper menu and dialog.
 #include "tutor/lesson.h"
-#include "tutor/print/print_entry.h"
 #include "tutor/problem_sets.h"
 #include "tutor/ui/working_window.h"
 #include "tutor/ui/worksheet_dialog.h"
@@ -12,14 +11,17 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
-#include <QLibrary>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace rods;
@@ -324,12 +326,35 @@ private Q_SLOTS:
         QVERIFY(pdfText(sheet, pages, pages).contains("12. "));
     }
 
-    // Printing is a module loaded at the first "Print…": it is there, and
-    // offers what the window calls.
-    void printModule()
+    // Printing is a plugin loaded at the first "Print…": found beside the
+    // program, its preview shows every page of the largest working.
+    void printPreview()
     {
-        QLibrary module(RODS_PRINT_MODULE_FILE);
-        QVERIFY2(module.resolve(PrintWithPreviewName) != nullptr, qPrintable(module.errorString()));
+        WorkingWindow window;
+        window.show();
+        window.showProblem(*readProblem("98765432 × 123456").problem);
+        int pages = -1;
+        QString warning;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&pages, &warning] {
+            for (QWidget* shown : QApplication::topLevelWidgets()) {
+                if (auto* preview = qobject_cast<QPrintPreviewDialog*>(shown); preview && preview->isVisible()) {
+                    pages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+                    preview->reject();
+                }
+                if (auto* box = qobject_cast<QMessageBox*>(shown); box && box->isVisible()) {
+                    warning = box->text();
+                    box->reject();
+                }
+            }
+        });
+        poll.start(50);
+        window.findChild<QAction*>("PrintWorking")->trigger();
+        QCOMPARE(warning, QString());
+        const QString pdf = folder_.filePath("printed.pdf");
+        QCOMPARE(window.saveWorkingTo(pdf), QString());
+        QCOMPARE(pages, pageCount(pdf));
+        QVERIFY(pages >= 3);
     }
 
 private:
