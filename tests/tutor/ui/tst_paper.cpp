@@ -327,7 +327,7 @@ private Q_SLOTS:
     }
 
     // Printing is a plugin loaded at the first "Print…": found beside the
-    // program, its preview shows every page of the largest working.
+    // program, its preview shows the pages of the whole working.
     void printPreview()
     {
         WorkingWindow window;
@@ -351,10 +351,9 @@ private Q_SLOTS:
         poll.start(50);
         window.findChild<QAction*>("PrintWorking")->trigger();
         QCOMPARE(warning, QString());
-        const QString pdf = folder_.filePath("printed.pdf");
-        QCOMPARE(window.saveWorkingTo(pdf), QString());
-        QCOMPARE(pages, pageCount(pdf));
-        QVERIFY(pages >= 3);
+        // Seven steps, at most two to a page, whatever paper the printer
+        // has: the margins of a real printer may differ from a PDF's.
+        QVERIFY2(pages >= 4, qPrintable(QString::number(pages)));
     }
 
 private:
