@@ -4,20 +4,28 @@
 #include <QGuiApplication>
 #include <QPagedPaintDevice>
 
+#include <clocale>
+#include <cstdint>
 #include <langinfo.h>
 
 namespace rods {
 
 QPageLayout localPageLayout()
 {
-    // The C library's paper category says what the desktop's locale prints
-    // on (LC_PAPER, set by the toolkit from the environment): its height in
-    // millimetres is 279 for Letter, 297 for A4.
+    // The paper the desktop's locale prints on (LC_PAPER, or LC_ALL or LANG
+    // above it), read from the environment without changing the program's
+    // own locale: its height in millimetres is 279 for Letter, 297 for A4.
     QPageSize size(QPageSize::A4);
-#ifdef _NL_PAPER_HEIGHT
-    const auto height = static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo(_NL_PAPER_HEIGHT)));
-    if (height == 279)
-        size = QPageSize(QPageSize::Letter);
+#ifdef __GLIBC__
+    if (const locale_t paper = newlocale(LC_PAPER_MASK, "", nullptr); paper != locale_t()) {
+        // The C library hands the number back in the low 32 bits of a
+        // pointer's room.
+        const auto height =
+            static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(nl_langinfo_l(_NL_PAPER_HEIGHT, paper)));
+        if (height == 279)
+            size = QPageSize(QPageSize::Letter);
+        freelocale(paper);
+    }
 #endif
     return QPageLayout(size, QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
 }

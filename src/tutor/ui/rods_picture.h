@@ -8,7 +8,6 @@
 
 #include <optional>
 
-class QPainter;
 
 namespace rods {
 

@@ -250,6 +250,22 @@ private Q_SLOTS:
         QVERIFY2(std::abs(widest / pixelsPerMillimetre - 15.0) < 0.5, qPrintable(QString::number(widest)));
         QVERIFY2(std::abs(tallest / pixelsPerMillimetre - 15.0 * 7000 / 930) < 1.0,
                  qPrintable(QString::number(tallest)));
+
+        // Where the locale's paper is Letter, the page is Letter, and the
+        // rods still fit on one.
+        QCOMPARE(run("localedef", {"-i", "en_US", "-f", "UTF-8", folder_.filePath("en_US.UTF-8")}).status, 0);
+        QProcess letter;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LOCPATH", folder_.path());
+        environment.remove("LC_ALL");
+        environment.insert("LC_PAPER", "en_US.UTF-8");
+        letter.setProcessEnvironment(environment);
+        const QString letterPdf = folder_.filePath("letter.pdf");
+        letter.start(RODS_PROGRAM, {"--cutout-rods", "--output", letterPdf});
+        QVERIFY(letter.waitForFinished(60'000));
+        QCOMPARE(letter.exitCode(), 0);
+        QVERIFY(run("pdfinfo", {letterPdf}).out.contains("(letter)"));
+        QCOMPARE(pageCount(letterPdf), 1);
     }
 
     void commandLineRefusals_data()
