@@ -89,9 +89,15 @@ QImage stepImage(const Lesson& lesson)
     painter.drawText(QRectF(area.left(), area.top(), area.width(), titleHeight), Qt::AlignLeft | Qt::AlignTop,
                      fromUtf8(lesson.title()));
     StepDrawing drawing(lesson.view(), lesson.rods(), toLines(lesson.columnLines()), style);
-    drawing.layOut(area.width(), area.height(), &image);
-    drawing.layOut(area.width(), area.height() - titleHeight - drawing.heightBesidesPicture(), &image);
-    drawing.paint(painter, QPointF(area.left(), area.top() + titleHeight));
+    const double room = area.height() - titleHeight;
+    drawing.layOut(area.width(), room, &image);
+    const double height = drawing.layOut(area.width(), room - drawing.heightBesidesPicture(), &image);
+    // A step whose words and columns alone outgrow the slide is drawn
+    // smaller, whole.
+    const double shrink = std::min(1.0, room / height);
+    painter.translate(area.left(), area.top() + titleHeight);
+    painter.scale(shrink, shrink);
+    drawing.paint(painter, QPointF(0, 0));
     return image;
 }
 

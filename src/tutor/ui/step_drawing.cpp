@@ -42,19 +42,34 @@ double StepDrawing::layOut(double width, double pictureLimit, const QPaintDevice
 
     pictureWidth_ = std::max(1.0, width - figuresWidth_ - (figures_.empty() ? 0.0 : 2 * gap));
     if (view_.showColumns) {
-        const QFontMetricsF metrics(columnsFont_, device);
-        pictureHeight_ = metrics.lineSpacing() * static_cast<double>(columnLines_.size() + 1);
-    } else if (!rods_.rods().empty()) {
-        const QRectF extent = rods_.extent();
-        pictureHeight_ = pictureWidth_ * extent.height() / extent.width();
+        // The adding step's columns go under the long working, across the
+        // whole width, a line each, in a smaller size where a line is long.
+        pictureWidth_ = width;
+        for (double points = 11; points >= 6; --points) {
+            columnsFont_ = style_.font(points);
+            const QFontMetricsF metrics(columnsFont_, device);
+            double widest = 0;
+            for (const QString& line : columnLines_)
+                widest = std::max(widest, metrics.horizontalAdvance(line));
+            if (widest + metrics.height() <= width)
+                break;
+        }
+        pictureHeight_ =
+            QFontMetricsF(columnsFont_, device).lineSpacing() * static_cast<double>(columnLines_.size() + 1);
+        height_ = counterHeight_ + figuresHeight_ + gap + pictureHeight_;
     } else {
-        pictureHeight_ = 0;
+        if (!rods_.rods().empty()) {
+            const QRectF extent = rods_.extent();
+            pictureHeight_ = std::min(pictureWidth_ * extent.height() / extent.width(), std::max(0.0, pictureLimit));
+        } else {
+            pictureHeight_ = 0;
+        }
+        height_ = counterHeight_ + std::max(pictureHeight_, figuresHeight_);
     }
-    pictureHeight_ = std::min(pictureHeight_, std::max(0.0, pictureLimit));
     const QFontMetricsF wordsMetrics(wordsFont_, device);
     wordsHeight_ =
         wordsMetrics.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, fromUtf8(view_.words)).height();
-    height_ = counterHeight_ + std::max(pictureHeight_, figuresHeight_) + gap + wordsHeight_;
+    height_ += gap + wordsHeight_;
     return height_;
 }
 
@@ -71,19 +86,23 @@ void StepDrawing::paint(QPainter& painter, QPointF topLeft)
                          fromUtf8(view_.counter));
         y += counterHeight_;
     }
-    const QRectF picture(topLeft.x(), y, pictureWidth_, pictureHeight_);
-    if (view_.showColumns) {
-        drawFlowingLines(painter, picture, columnsFont_, ink, columnLines_);
-    } else if (pictureHeight_ > 0) {
-        rods_.fitInto(picture);
-        rods_.draw(painter, style_.look());
-    }
+    const QRectF figures(topLeft.x() + width_ - figuresWidth_, y, figuresWidth_, figuresHeight_);
     if (!figures_.empty())
-        drawFigures(painter, QRectF(topLeft.x() + width_ - figuresWidth_, y, figuresWidth_, figuresHeight_),
-                    figuresFont_, figures_, style_.colours(),
+        drawFigures(painter, figures, figuresFont_, figures_, style_.colours(),
                     view_.markedColumn ? std::optional<int>(static_cast<int>(*view_.markedColumn)) : std::nullopt,
                     view_.rowLines);
-    y += std::max(pictureHeight_, figuresHeight_) + style_.mm(3);
+    if (view_.showColumns) {
+        y += figuresHeight_ + style_.mm(3);
+        drawFlowingLines(painter, QRectF(topLeft.x(), y, pictureWidth_, pictureHeight_), columnsFont_, ink,
+                         columnLines_);
+        y += pictureHeight_ + style_.mm(3);
+    } else {
+        if (pictureHeight_ > 0) {
+            rods_.fitInto(QRectF(topLeft.x(), y, pictureWidth_, pictureHeight_));
+            rods_.draw(painter, style_.look());
+        }
+        y += std::max(pictureHeight_, figuresHeight_) + style_.mm(3);
+    }
     painter.setFont(wordsFont_);
     painter.setPen(ink);
     painter.drawText(QRectF(topLeft.x(), y, width_, wordsHeight_), Qt::AlignLeft | Qt::TextWordWrap,
