@@ -15,8 +15,8 @@ QString printWithPreview(QWidget* parent, const QString& title, const std::funct
         // Beside the program while it is built; installed, in its own folder
         // of lib/ beside bin/.
         const QString programFolder = QCoreApplication::applicationDirPath();
-        for (const QString& path :
-             {programFolder + "/numbering-rods-print", programFolder + "/../lib/numbering-rods/plugins/numbering-rods-print"}) {
+        for (const QString& path : {programFolder + "/numbering-rods-print",
+                                    programFolder + "/../lib/numbering-rods/plugins/numbering-rods-print"}) {
             QLibrary module(path);
             print = reinterpret_cast<PrintWithPreview>(module.resolve(PrintWithPreviewName));
             if (print != nullptr)

@@ -8,7 +8,6 @@
 
 #include <optional>
 
-
 namespace rods {
 
 // The rods of a product and the index rod with the row being read, drawn by

@@ -76,7 +76,8 @@ public:
     // Writes the whole working as a PDF, or the step shown as a PNG, by the
     // path's ending; says why not, or nothing.
     QString saveWorkingTo(const QString& path) const;
-    // The dialog that makes worksheets, made when first asked for.
+    // The dialog that makes worksheets, made afresh from the level, set and
+    // list chosen whenever it is not open.
     WorksheetDialog* worksheetDialog();
 
     // How large the window's words, boxes and picture are: 1 as made.

@@ -32,9 +32,10 @@ void WorkingWindow::addPaperMenu()
     save->setShortcut(QKeySequence::SaveAs);
     menu->addSeparator();
     QAction* sheet = menu->addAction("&Worksheet…", this, [this] {
-        worksheetDialog()->show();
-        worksheetDialog()->raise();
-        worksheetDialog()->activateWindow();
+        WorksheetDialog* dialog = worksheetDialog();
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
     });
     sheet->setObjectName("Worksheet");
     QAction* cutout = menu->addAction("&Cut-out rods…", this, &WorkingWindow::makeCutoutRods);
@@ -76,6 +77,11 @@ void WorkingWindow::printWorking()
 
 WorksheetDialog* WorkingWindow::worksheetDialog()
 {
+    // Opened again, it starts from the level, set and list chosen now.
+    if (worksheetDialog_ != nullptr && !worksheetDialog_->isVisible()) {
+        delete worksheetDialog_;
+        worksheetDialog_ = nullptr;
+    }
     if (worksheetDialog_ == nullptr)
         worksheetDialog_ =
             new WorksheetDialog(picker_->choice(), picker_->set(), picker_->list(), picker_->listName(), this);

@@ -58,7 +58,6 @@ WorksheetDialog::WorksheetDialog(int choice, int set, const std::vector<Problem>
     QPushButton* print = buttons->addButton("P&rint…", QDialogButtonBox::ActionRole);
     print->setObjectName("PrintWorksheet");
     // Saving or printing leaves the dialog open for the next sheet.
-    disconnect(buttons, &QDialogButtonBox::accepted, this, nullptr);
     connect(save, &QPushButton::clicked, this, &WorksheetDialog::save);
     connect(print, &QPushButton::clicked, this, &WorksheetDialog::print);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
