@@ -257,8 +257,11 @@ private Q_SLOTS:
         QProcess letter;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("LOCPATH", folder_.path());
-        environment.remove("LC_ALL");
-        environment.insert("LC_PAPER", "en_US.UTF-8");
+        // The whole locale, as a desktop sets it.
+        for (const QString& name : environment.keys())
+            if (name.startsWith("LC_"))
+                environment.remove(name);
+        environment.insert("LANG", "en_US.UTF-8");
         letter.setProcessEnvironment(environment);
         const QString letterPdf = folder_.filePath("letter.pdf");
         letter.start(RODS_PROGRAM, {"--cutout-rods", "--output", letterPdf});
