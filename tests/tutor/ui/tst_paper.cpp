@@ -9,6 +9,7 @@
 #include "tutor/worksheet.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
 #include <QMenu>
@@ -326,6 +327,30 @@ private Q_SLOTS:
         QCOMPARE(window.saveWorkingTo(pdf), QString());
         QVERIFY(pdfText(pdf).contains("Working: 3684 ÷ 12"));
         QVERIFY(window.saveWorkingTo(folder_.filePath("working.doc")).contains(".pdf or .png"));
+
+        // A slide is the step as the window shows it: worked by the pupil,
+        // the digits under the lit row are empty rings, not lit discs. The
+        // PDF still holds the whole working.
+        window.showProblem(*readProblem("307 × 12").problem);
+        const QColor light(0xff, 0xd8, 0x6b);
+        auto lightPixels = [this, &window, &light](const QString& name) {
+            const QString png = folder_.filePath(name);
+            if (!window.saveWorkingTo(png).isEmpty())
+                return -1;
+            const QImage image(png);
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    count += image.pixelColor(x, y) == light ? 1 : 0;
+            return count;
+        };
+        const int watched = lightPixels("watched.png");
+        window.findChild<QCheckBox*>("WorkItYourself")->setChecked(true);
+        const int worked = lightPixels("worked.png");
+        QVERIFY2(worked > 0 && worked < watched * 9 / 10, qPrintable(QString("%1, %2").arg(worked).arg(watched)));
+        const QString whole = folder_.filePath("worked.pdf");
+        QCOMPARE(window.saveWorkingTo(whole), QString());
+        QVERIFY(pdfText(whole).contains("Step 3 of 3"));
 
         paper->menu()->findChild<QAction*>("Worksheet")->trigger();
         WorksheetDialog* dialog = window.worksheetDialog();
