@@ -173,7 +173,7 @@ bool paintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet)
         pages.makeRoom(height + style.mm(6));
         const double top = pages.top();
         const QRectF room(body.left(), top, body.width() * 0.45, height);
-        QString numbered = QString("%1.").arg(i + 1);
+        const QString numbered = QString("%1.").arg(i + 1);
         painter.setFont(style.font(14, true));
         painter.setPen(Qt::black);
         const double numberWidth = QFontMetricsF(painter.font(), &device).horizontalAdvance("00.") + style.mm(2);
