@@ -7,6 +7,7 @@
 #include "window/layout.h"
 #include "window/text_box.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -64,6 +65,12 @@ FormControls::FormControls(QWidget* window)
     QFont windowFont(FontFamily);
     windowFont.setPointSizeF(8.25);
     window->setFont(windowFont);
+    // A line edit lays its text out while it is being made, before it takes
+    // its parent's font: with the desktop's font, which would load a third
+    // face at start for nothing. While the controls are made, the
+    // application's font is the window's.
+    const QFont desktopFont = QApplication::font();
+    QApplication::setFont(windowFont);
 
     std::map<QString, QWidget*> byName;
     std::vector<std::pair<int, QWidget*>> tabStops;
@@ -149,6 +156,7 @@ FormControls::FormControls(QWidget* window)
     for (std::size_t i = 1; i < tabStops.size(); ++i)
         QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
     text1->setFocus();
+    QApplication::setFont(desktopFont);
 }
 
 LabelControl& FormControls::label(LabelArray array, int index)
