@@ -8,14 +8,6 @@
 namespace rods {
 namespace {
 
-std::string join(const std::vector<std::string>& parts, std::string_view separator)
-{
-    std::string text;
-    for (const std::string& part : parts)
-        text += (text.empty() ? "" : std::string(separator)) + part;
-    return text;
-}
-
 // "The units digit of 12 is 2".
 std::string rowOpening(const Reading& reading, const RowReading& row)
 {
@@ -46,7 +38,7 @@ std::string sumInWords(const std::vector<int>& parts, int carryIn, int sum)
         terms.push_back(std::to_string(carryIn) + " carried");
     if (terms.size() == 1 && carryIn == 0)
         return terms.front();
-    std::string text = join(terms, " + ") + " = " + std::to_string(sum);
+    std::string text = joined(terms, " + ") + " = " + std::to_string(sum);
     if (sum >= 10)
         text += ": write " + std::to_string(sum % 10) + ", carry " + std::to_string(sum / 10);
     return text;
@@ -85,7 +77,7 @@ std::string additionInWords(const Place& diagonal)
         terms.push_back(std::to_string(diagonal.in));
     if (terms.size() == 1)
         return terms.front();
-    const std::string total = join(terms, " + ") + " = " + std::to_string(diagonal.result);
+    const std::string total = joined(terms, " + ") + " = " + std::to_string(diagonal.result);
     if (diagonal.result < 10)
         return total;
     return sentence("%1: write %2, carry %3",
@@ -121,7 +113,7 @@ std::string rowInWords(const Reading& reading, std::size_t index)
                 sentence("%1 give %2", {halvesInWords(reading, row, j), additionInWords(row.diagonals[j])}));
     const std::string product = timesOf(reading) + std::to_string(row.digit) + " = " + row.partial;
     std::string text = sentence("%1: read row %2. From the right: %3. So %4",
-                                {opening, std::to_string(row.digit), join(diagonals, "; "), product});
+                                {opening, std::to_string(row.digit), joined(diagonals, "; "), product});
     if (row.place > 0 && row.partial != "0")
         text += sentence(", and in the %1 place %2", {placeName(row.place), row.shifted()});
     return text + ".";

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rods {
 
@@ -10,6 +11,9 @@ namespace rods {
 // replaced by that argument. Learners' words are written whole this way, never
 // glued from pieces, so that a translator sees each sentence as it stands.
 [[nodiscard]] std::string sentence(std::string_view pattern, std::initializer_list<std::string_view> arguments);
+
+// The parts one after the other, with `separator` between each two.
+[[nodiscard]] std::string joined(const std::vector<std::string>& parts, std::string_view separator);
 
 // "1 digit", "2 digits": a count with its noun in the right form.
 [[nodiscard]] std::string counted(std::size_t count, std::string_view one, std::string_view many);

@@ -9,17 +9,6 @@
 #include <algorithm>
 
 namespace rods {
-namespace {
-
-std::string joined(const std::vector<std::string>& parts, std::string_view between)
-{
-    std::string text;
-    for (const std::string& part : parts)
-        text += (text.empty() ? "" : std::string(between)) + part;
-    return text;
-}
-
-} // namespace
 
 WorksheetProblem worksheetProblem(const Problem& problem)
 {

@@ -1,5 +1,6 @@
 #include "tutor/ui/level_choices.h"
 
+#include "tutor/sentence.h"
 #include "tutor/ui/text_lines.h"
 
 #include <QComboBox>
@@ -14,6 +15,11 @@ const Level* levelOfChoice(int choice)
     if (choice == ListChoice)
         return nullptr;
     return findLevel(choice < 200 ? Operation::Multiply : Operation::Divide, choice % 100);
+}
+
+QString listChoiceText(const QString& name, std::size_t count)
+{
+    return QString("%1 (%2)").arg(name, fromUtf8(counted(count, "problem", "problems")));
 }
 
 void addHeading(QComboBox* box, const QString& text)

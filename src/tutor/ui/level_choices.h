@@ -2,6 +2,8 @@
 
 #include "tutor/levels.h"
 
+#include <cstddef>
+
 class QComboBox;
 class QString;
 
@@ -13,6 +15,9 @@ inline constexpr int ListChoice = -1;
 [[nodiscard]] int choiceOf(Operation operation, int level);
 // The level a choice stands for; none for the list.
 [[nodiscard]] const Level* levelOfChoice(int choice);
+
+// How a teacher's list stands among the choices: "pupils.txt (12 problems)".
+[[nodiscard]] QString listChoiceText(const QString& name, std::size_t count);
 
 // Fills a box with the levels of × and of ÷, under a heading each.
 void addLevelChoices(QComboBox* box);

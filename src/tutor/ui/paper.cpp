@@ -99,14 +99,13 @@ double PaperPages::textHeight(const QString& text, const QFont& font, double wid
     return metrics.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, text).height();
 }
 
-void PaperPages::write(const QString& text, const QFont& font, Qt::Alignment alignment)
+void PaperPages::write(const QString& text, const QFont& font)
 {
     const double height = textHeight(text, font, body_.width());
     makeRoom(height);
     painter_.setFont(font);
     painter_.setPen(style_.colours().color(QPalette::WindowText));
-    painter_.drawText(QRectF(body_.left(), top_, body_.width(), height), static_cast<int>(alignment) | Qt::TextWordWrap,
-                      text);
+    painter_.drawText(QRectF(body_.left(), top_, body_.width(), height), Qt::AlignLeft | Qt::TextWordWrap, text);
     top_ += height;
 }
 

@@ -51,7 +51,7 @@ public:
     void newPage();
     void advance(double height) { top_ += height; }
     // Text wrapped to the body's width, from the top down.
-    void write(const QString& text, const QFont& font, Qt::Alignment alignment = Qt::AlignLeft);
+    void write(const QString& text, const QFont& font);
     [[nodiscard]] double textHeight(const QString& text, const QFont& font, double width) const;
     [[nodiscard]] int pageCount() const { return pages_; }
 

@@ -4,10 +4,10 @@
 #include "tutor/ui/paper.h"
 #include "tutor/ui/step_drawing.h"
 #include "tutor/ui/text_lines.h"
+#include "tutor/ui/whole_file.h"
 
 #include <QFileInfo>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace rods {
 namespace {
@@ -103,37 +103,25 @@ QImage stepImage(const Lesson& lesson)
 
 PaperOutcome savePdf(const QString& path, const std::function<bool(QPagedPaintDevice&)>& paint)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return cannotWrite(path, file.errorString());
-    {
-        QPdfWriter pdf(&file);
-        pdf.setResolution(PdfResolution);
-        pdf.setPageLayout(localPageLayout());
-        pdf.setCreator("Numbering Rods");
-        pdf.setTitle(QFileInfo(path).completeBaseName());
-        if (!paint(pdf)) {
-            file.cancelWriting();
-            return cannotWrite(path, "the pages could not be drawn");
-        }
-    }
-    if (!file.commit())
-        return cannotWrite(path, file.errorString());
-    return {true, false, {}};
+    const QString error = writeWholeFile(
+        path,
+        [&path, &paint](QIODevice& file) {
+            QPdfWriter pdf(&file);
+            pdf.setResolution(PdfResolution);
+            pdf.setPageLayout(localPageLayout());
+            pdf.setCreator("Numbering Rods");
+            pdf.setTitle(QFileInfo(path).completeBaseName());
+            return paint(pdf);
+        },
+        "the pages could not be drawn");
+    return error.isEmpty() ? PaperOutcome{true, false, {}} : cannotWrite(path, error);
 }
 
 PaperOutcome savePng(const QString& path, const QImage& image)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return cannotWrite(path, file.errorString());
-    if (!image.save(&file, "PNG")) {
-        file.cancelWriting();
-        return cannotWrite(path, "the picture could not be written");
-    }
-    if (!file.commit())
-        return cannotWrite(path, file.errorString());
-    return {true, false, {}};
+    const QString error = writeWholeFile(
+        path, [&image](QIODevice& file) { return image.save(&file, "PNG"); }, "the picture could not be written");
+    return error.isEmpty() ? PaperOutcome{true, false, {}} : cannotWrite(path, error);
 }
 
 PaperOutcome saveWorking(const QString& path, const Lesson& lesson)

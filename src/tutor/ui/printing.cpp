@@ -4,6 +4,7 @@
 #include "tutor/ui/paper.h"
 
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QLibrary>
 
 namespace rods {
@@ -30,6 +31,14 @@ QString printWithPreview(QWidget* parent, const QString& title, const std::funct
     if (!print(parent, &title, &layout, &paint))
         return "The pages could not be drawn for the printer.";
     return {};
+}
+
+QString askWhereToSavePdf(QWidget* parent, const QString& title, const QString& suggested)
+{
+    QString path = QFileDialog::getSaveFileName(parent, title, suggested, "PDF files (*.pdf)");
+    if (!path.isEmpty() && !path.endsWith(".pdf", Qt::CaseInsensitive))
+        path += ".pdf";
+    return path;
 }
 
 } // namespace rods

@@ -117,7 +117,7 @@ void ProblemPicker::chooseLevel(Operation operation, int level, int set)
 void ProblemPicker::addListChoice(const QString& name, std::size_t count)
 {
     const QSignalBlocker block(level_);
-    const QString text = QString("%1 (%2)").arg(name, fromUtf8(counted(count, "problem", "problems")));
+    const QString text = listChoiceText(name, count);
     int index = level_->findData(ListChoice);
     if (index < 0) {
         addHeading(level_, "A teacher's list");

@@ -3,6 +3,7 @@
 #include "tutor/progress_report.h"
 #include "tutor/sentence.h"
 #include "tutor/ui/text_lines.h"
+#include "tutor/ui/whole_file.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -87,11 +87,15 @@ QString ProgressWindow::text() const { return view_->toPlainText(); }
 
 QString ProgressWindow::saveCsv(const QString& path) const
 {
-    QSaveFile file(path);
     const std::string csv = progressCsv(records_);
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size()) || !file.commit())
-        return QString("The progress could not be saved to %1: %2").arg(path, file.errorString());
+    const QString error = writeWholeFile(
+        path,
+        [&csv](QIODevice& file) {
+            return file.write(csv.data(), static_cast<qint64>(csv.size())) == static_cast<qint64>(csv.size());
+        },
+        "not all of it could be written");
+    if (!error.isEmpty())
+        return QString("The progress could not be saved to %1: %2").arg(path, error);
     return {};
 }
 

@@ -102,12 +102,9 @@ void WorkingWindow::makeCutoutRods()
     if (question.clickedButton() == print) {
         error = printWithPreview(this, "Cut-out rods", paint);
     } else if (question.clickedButton() == save) {
-        QString path =
-            QFileDialog::getSaveFileName(this, "Save the cut-out rods", "cut-out rods.pdf", "PDF files (*.pdf)");
+        const QString path = askWhereToSavePdf(this, "Save the cut-out rods", "cut-out rods.pdf");
         if (path.isEmpty())
             return;
-        if (!path.endsWith(".pdf", Qt::CaseInsensitive))
-            path += ".pdf";
         error = savePdf(path, paint).error;
     }
     if (!error.isEmpty())

@@ -9,7 +9,6 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -35,8 +34,7 @@ WorksheetDialog::WorksheetDialog(int choice, int set, const std::vector<Problem>
     addLevelChoices(level_);
     if (!list_.empty()) {
         addHeading(level_, "A teacher's list");
-        level_->addItem(QString("%1 (%2)").arg(listName_, fromUtf8(counted(list_.size(), "problem", "problems"))),
-                        ListChoice);
+        level_->addItem(listChoiceText(listName_, list_.size()), ListChoice);
     }
     count_->setObjectName("WorksheetCount");
     count_->setRange(FewestOnWorksheet, MostOnWorksheet);
@@ -110,11 +108,9 @@ QString WorksheetDialog::saveTo(const QString& path) const
 
 void WorksheetDialog::save()
 {
-    QString path = QFileDialog::getSaveFileName(this, "Save the worksheet", "worksheet.pdf", "PDF files (*.pdf)");
+    const QString path = askWhereToSavePdf(this, "Save the worksheet", "worksheet.pdf");
     if (path.isEmpty())
         return;
-    if (!path.endsWith(".pdf", Qt::CaseInsensitive))
-        path += ".pdf";
     if (const QString error = saveTo(path); !error.isEmpty())
         QMessageBox::warning(this, "Worksheet", error);
 }
