@@ -3,6 +3,7 @@
 // of a problem as PDF, a step as PNG, the cut-out rods measured on the page;
 // the command line's refusals; the Working window's paper menu and dialog.
 #include "tutor/lesson.h"
+#include "tutor/problem_list.h"
 #include "tutor/problem_sets.h"
 #include "tutor/ui/working_window.h"
 #include "tutor/ui/worksheet_dialog.h"
@@ -90,6 +91,9 @@ private Q_SLOTS:
             QVERIFY2(!QStandardPaths::findExecutable(tool).isEmpty(),
                      "poppler-utils is needed: scripts/install-deps.sh test installs it");
         QVERIFY(folder_.isValid());
+        QFile list(folder_.filePath("class.txt"));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("# Tuesday\n307 × 12\n3684 ÷ 12\n");
     }
 
     // Hand-worked keys, and every level's sheet against exact arithmetic.
@@ -167,12 +171,8 @@ private Q_SLOTS:
                 .status,
             0);
         QVERIFY(pdfText(divisions).contains("Division, level 1"));
-        QFile list(folder_.filePath("class.txt"));
-        QVERIFY(list.open(QIODevice::WriteOnly));
-        list.write("# Tuesday\n307 × 12\n3684 ÷ 12\n");
-        list.close();
         const QString fromList = folder_.filePath("list.pdf");
-        QCOMPARE(program({"--worksheet", "--problems", list.fileName(), "--output", fromList}).status, 0);
+        QCOMPARE(program({"--worksheet", "--problems", folder_.filePath("class.txt"), "--output", fromList}).status, 0);
         const QString text = pdfText(fromList);
         QVERIFY(text.contains("From the list class.txt"));
         QVERIFY(text.contains("307 × 12 = 3684 Rows added: 614 + 3070"));
@@ -294,6 +294,9 @@ private Q_SLOTS:
         QTest::newRow("level alone") << QStringList{"--level", "3"} << 2 << "--level is for --worksheet";
         QTest::newRow("both") << QStringList{"--worksheet", "--cutout-rods", "--output", pdf} << 2
                               << "cannot be given together";
+        QTest::newRow("set of a list")
+            << QStringList{"--worksheet", "--problems", folder_.filePath("class.txt"), "--set", "3", "--output", pdf}
+            << 2 << "--set is for the program's problems, not a --problems list";
     }
 
     void commandLineRefusals()
@@ -368,6 +371,17 @@ private Q_SLOTS:
         const int pages = pageCount(sheet);
         QVERIFY(pdfText(sheet, 1, 1).contains("1. 578 × 4 ="));
         QVERIFY(pdfText(sheet, pages, pages).contains("12. "));
+
+        // Opened again after a teacher's list is loaded, the dialog offers it.
+        dialog->close();
+        window.useProblemList(loadProblemList(folder_.filePath("class.txt").toStdString()), "class.txt");
+        paper->menu()->findChild<QAction*>("Worksheet")->trigger();
+        auto* levels = window.worksheetDialog()->findChild<QComboBox*>("WorksheetLevel");
+        QVERIFY(levels->findText("class.txt (2 problems)") >= 0);
+        levels->setCurrentIndex(levels->findText("class.txt (2 problems)"));
+        const QString fromList = folder_.filePath("dialog-list.pdf");
+        QCOMPARE(window.worksheetDialog()->saveTo(fromList), QString());
+        QVERIFY(pdfText(fromList).contains("From the list class.txt"));
     }
 
     // Printing is a plugin loaded at the first "Print…": found beside the
