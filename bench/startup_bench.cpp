@@ -1,6 +1,7 @@
 #include "startup_bench.h"
 
 #include "app/application_setup.h"
+#include "app/font_warm_up.h"
 #include "statistics.h"
 #include "window/form1.h"
 
@@ -144,10 +145,14 @@ std::vector<ProbeFigures> benchStartup(const QString& self, int runs)
 
 int runStartupProbe(int argc, char** argv, Probe probe)
 {
+    // What the program's main does before its window, and in that order.
+    std::optional<rods::FontWarmUp> fonts;
+    if (probe == Probe::Rods)
+        fonts.emplace();
     QApplication app(argc, argv);
     std::unique_ptr<QWidget> window;
     if (probe == Probe::Rods) {
-        // What the program's main does before its window.
+        fonts->wait();
         rods::setUpApplication();
         window = std::make_unique<rods::Form1>();
     } else {

@@ -1,5 +1,6 @@
 #include "app/application_setup.h"
 #include "app/command_line.h"
+#include "app/font_warm_up.h"
 #include "app/paper_job.h"
 #include "window/form1.h"
 
@@ -61,9 +62,11 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    rods::FontWarmUp fonts;
     defaultHandler = qInstallMessageHandler(holdStartMessages);
     QApplication app(argc, argv);
     releaseStartMessages();
+    fonts.wait();
     rods::setUpApplication();
     rods::Form1 window;
     window.show();

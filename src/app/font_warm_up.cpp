@@ -1,0 +1,23 @@
+#include "app/font_warm_up.h"
+
+#include <fontconfig/fontconfig.h>
+
+namespace rods {
+
+// FcInit keeps what it reads as fontconfig's current configuration, which is
+// the one the toolkit's own FcInit then finds. Should it fail, the toolkit
+// meets the same failure and handles it as it would have.
+FontWarmUp::FontWarmUp()
+    : thread_([] { FcInit(); })
+{
+}
+
+FontWarmUp::~FontWarmUp() { wait(); }
+
+void FontWarmUp::wait()
+{
+    if (thread_.joinable())
+        thread_.join();
+}
+
+} // namespace rods
