@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 class TestCommandLine : public QObject {
     Q_OBJECT
 
@@ -14,6 +16,7 @@ private Q_SLOTS:
     void answersWithoutDisplay();
     void sayNoDisplayInOneLine();
     void startsWhereThereIsADisplay();
+    void startsWithNoThreadToSpare();
     void takesTheToolkitsOptions_data();
     void takesTheToolkitsOptions();
     void manualPageHasEveryOption();
@@ -146,6 +149,38 @@ void TestCommandLine::startsWhereThereIsADisplay()
     process.start(RODS_PROGRAM, {});
     QVERIFY(process.waitForStarted());
     QVERIFY2(!process.waitForFinished(1500), "the program ended by itself");
+    process.terminate();
+    QVERIFY(process.waitForFinished(5000));
+}
+
+// Where no more threads may be started (a limit on processes), the program
+// starts all the same and reads its fonts on its one thread.
+void TestCommandLine::startsWithNoThreadToSpare()
+{
+    QString program = RODS_PROGRAM;
+    QStringList command{"--nproc=1", "--"};
+    QTemporaryDir folder;
+    if (geteuid() == 0) {
+        // No limit on processes binds root: the program runs as nobody, copied
+        // to a folder nobody can reach wherever the build lies.
+        QVERIFY(folder.isValid());
+        QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                         | QFile::ReadOther | QFile::ExeOther));
+        program = folder.filePath("numbering-rods");
+        QVERIFY(QFile::copy(RODS_PROGRAM, program));
+        command << "setpriv"
+                << "--reuid=65534"
+                << "--regid=65534"
+                << "--clear-groups";
+    }
+    command << program;
+    QProcessEnvironment environment = noDisplay();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start("prlimit", command);
+    QVERIFY(process.waitForStarted());
+    QVERIFY2(!process.waitForFinished(1500), qPrintable(process.readAllStandardError()));
     process.terminate();
     QVERIFY(process.waitForFinished(5000));
 }
