@@ -125,7 +125,7 @@ QString readPaperJob(const QCommandLineParser& parser, const PaperOptions& optio
                 .arg(LastSet)
                 .arg(parser.value(options.set));
         job.level = level.value_or(1);
-        job.count = count.value_or(10);
+        job.count = count.value_or(ProblemsInSet);
         job.set = set.value_or(FirstSet);
     }
     result.paper = job;
@@ -197,8 +197,7 @@ CommandLine readCommandLine(const QStringList& arguments)
         result.errorOutput = QString("numbering-rods: %1\nTry 'numbering-rods --help'.\n").arg(why);
     };
     if (!parser.parse(arguments)) {
-        result.exitStatus = 2;
-        result.errorOutput = QString("numbering-rods: %1\nTry 'numbering-rods --help'.\n").arg(parser.errorText());
+        refuse(parser.errorText());
     } else if (parser.isSet(help)) {
         result.exitStatus = 0;
         // With no application object yet, Qt cannot name the program itself.
@@ -242,11 +241,8 @@ CommandLine readCommandLine(const QStringList& arguments)
         if (!why.isEmpty())
             refuse(why);
     }
-    if (!result.exitStatus && !parser.positionalArguments().isEmpty()) {
-        result.exitStatus = 2;
-        result.errorOutput = QString("numbering-rods: unexpected argument '%1'\nTry 'numbering-rods --help'.\n")
-                                 .arg(parser.positionalArguments().first());
-    }
+    if (!result.exitStatus && !parser.positionalArguments().isEmpty())
+        refuse(QString("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     if (parser.isSet("platform"))
         result.platform = parser.value("platform");
     result.displayGiven = parser.isSet("display");

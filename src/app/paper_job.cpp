@@ -25,7 +25,7 @@ int writePaperJob(const CommandLine& commandLine)
             commandLine.problems
                 ? listWorksheet(commandLine.problems->problems, commandLine.problemsName.toStdString(), job.count)
                 : levelWorksheet(*findLevel(job.operation, job.level), job.set, job.count);
-        outcome = savePdf(job.output, [&sheet](QPagedPaintDevice& device) { return paintWorksheet(device, sheet); });
+        outcome = saveWorksheet(job.output, sheet);
         break;
     }
     }

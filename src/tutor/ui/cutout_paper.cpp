@@ -12,7 +12,7 @@ constexpr double RodMillimetres = 15;
 // The cut line runs halfway between neighbouring rods, so one cut frees two.
 constexpr double CutOutside = (RodPitch - RodWidth) / 2.0;
 
-// Rods of five digits in a row from `firstSlot`, drawn from a board holding
+// Rods of five digits in a row from `firstDigit`, drawn from a board holding
 // them and the index rod; the index rod drawn too when asked for.
 void drawFive(QPainter& painter, const PaperStyle& style, int firstDigit, QPointF topLeft, double scale,
               bool withIndexRod)

@@ -135,4 +135,9 @@ PaperOutcome saveWorking(const QString& path, const Lesson& lesson)
     return savePdf(path, [&lesson](QPagedPaintDevice& device) { return paintWorking(device, lesson); });
 }
 
+PaperOutcome saveWorksheet(const QString& path, const Worksheet& sheet)
+{
+    return savePdf(path, [&sheet](QPagedPaintDevice& device) { return paintWorksheet(device, sheet); });
+}
+
 } // namespace rods

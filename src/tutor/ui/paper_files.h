@@ -42,5 +42,7 @@ PaperOutcome savePng(const QString& path, const QImage& image);
 // The lesson's whole working as a PDF, or the step shown as a PNG, by the
 // path's ending.
 PaperOutcome saveWorking(const QString& path, const Lesson& lesson);
+// The worksheet and its answer key as a PDF.
+PaperOutcome saveWorksheet(const QString& path, const Worksheet& sheet);
 
 } // namespace rods

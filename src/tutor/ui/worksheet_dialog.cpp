@@ -98,13 +98,7 @@ void WorksheetDialog::describe()
             .arg(fromUtf8(sheet.source), fromUtf8(counted(sheet.problems.size(), "problem", "problems"))));
 }
 
-QString WorksheetDialog::saveTo(const QString& path) const
-{
-    const Worksheet sheet = worksheet();
-    const PaperOutcome outcome =
-        savePdf(path, [&sheet](QPagedPaintDevice& device) { return paintWorksheet(device, sheet); });
-    return outcome.error;
-}
+QString WorksheetDialog::saveTo(const QString& path) const { return saveWorksheet(path, worksheet()).error; }
 
 void WorksheetDialog::save()
 {

@@ -36,8 +36,8 @@ void drawNameAndDate(PaperPages& pages)
     pages.advance(metrics.lineSpacing() + style.mm(6));
 }
 
-// The problem, and under it the room to work it; returns the height used.
-double drawWorkingRoom(QPainter& painter, const PaperStyle& style, const WorksheetProblem& problem, QRectF area)
+// The problem, and under it the room to work it (workingRoomHeight high).
+void drawWorkingRoom(QPainter& painter, const PaperStyle& style, const WorksheetProblem& problem, QRectF area)
 {
     // A long problem in a smaller size, never into the rods beside it.
     QFont font = style.font(14, true);
@@ -87,7 +87,6 @@ double drawWorkingRoom(QPainter& painter, const PaperStyle& style, const Workshe
         }
         painter.drawLine(QLineF(area.left(), y, right, y));
     }
-    return y - area.top() + style.mm(2);
 }
 
 double workingRoomHeight(const PaperStyle& style, const WorksheetProblem& problem, const QPaintDevice* device)
