@@ -64,7 +64,6 @@ void RodsDrawing::fitInto(const QRectF& area)
     const double s = std::min(area.width() / whole.width(), area.height() / whole.height());
     place(area.topLeft() + QPointF((area.width() - whole.width() * s) / 2, (area.height() - whole.height() * s) / 2),
           whole.left(), whole.top(), s);
-    area_ = area;
 }
 
 void RodsDrawing::place(QPointF origin, double twipsX, double twipsY, double scale)

@@ -92,7 +92,7 @@ private:
     QPointF origin_;      // where twipsOrigin_ lands on the device
     QPointF twipsOrigin_; // in board twips
     double scale_ = 1.0;  // device units per twip
-    QRectF area_;         // the device area the picture is fitted into
+    QRectF area_;         // the device area the whole picture covers
 };
 
 } // namespace rods
