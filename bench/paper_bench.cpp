@@ -1,9 +1,9 @@
 #include "paper_bench.h"
 
+#include "paper/paper_files.h"
 #include "statistics.h"
-#include "tutor/lesson.h"
-#include "tutor/ui/paper_files.h"
-#include "tutor/worksheet.h"
+#include "tutor/problems/worksheet.h"
+#include "tutor/session/lesson.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

@@ -1,12 +1,12 @@
 #include "posed_bench.h"
 
 #include "statistics.h"
-#include "tutor/problem_sets.h"
-#include "tutor/progress_file.h"
-#include "tutor/ui/problem_picker.h"
-#include "tutor/ui/progress_window.h"
-#include "tutor/ui/working_window.h"
+#include "tutor/problems/problem_sets.h"
+#include "tutor/progress/progress_file.h"
 #include "window/form1.h"
+#include "working_window/problem_picker.h"
+#include "working_window/progress_window.h"
+#include "working_window/working_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,9 +1,9 @@
 #include "working_bench.h"
 
 #include "statistics.h"
-#include "tutor/ui/working_window.h"
 #include "window/form1.h"
 #include "window/text_box.h"
+#include "working_window/working_window.h"
 
 #include <QApplication>
 #include <QCheckBox>

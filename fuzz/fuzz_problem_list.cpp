@@ -2,7 +2,7 @@
 // the bytes, reading them ends, loads at most 1,000 problems or none with a
 // reason, and every problem loaded reads back the same from its own text.
 #include "fuzz_check.h"
-#include "tutor/problem_list.h"
+#include "tutor/problems/problem_list.h"
 
 #include <algorithm>
 #include <cstdint>

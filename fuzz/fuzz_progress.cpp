@@ -3,8 +3,8 @@
 // every non-empty line as a record or as unreadable, and a record read is
 // written back as a line that reads as the same record.
 #include "fuzz_check.h"
-#include "tutor/progress_record.h"
-#include "tutor/progress_report.h"
+#include "tutor/progress/progress_record.h"
+#include "tutor/progress/progress_report.h"
 
 #include <algorithm>
 #include <cstdint>

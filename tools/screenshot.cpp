@@ -3,10 +3,10 @@
 // a fifth one the first step worked by a learner after a slip:
 //   numbering-rods-screenshot out.png [digits] [multiplicand] [working.png]
 //                             [yourself.png [slip]]
-#include "tutor/ui/working_window.h"
 #include "window/board_surface.h"
 #include "window/form1.h"
 #include "window/text_box.h"
+#include "working_window/working_window.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "app/command_line.h"
 
-#include "tutor/problem_sets.h"
-#include "tutor/ui/paper_files.h"
-#include "tutor/worksheet.h"
+#include "paper/paper_files.h"
+#include "tutor/problems/problem_sets.h"
+#include "tutor/problems/worksheet.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

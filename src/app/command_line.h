@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tutor/problem.h"
-#include "tutor/problem_list.h"
+#include "tutor/problems/problem.h"
+#include "tutor/problems/problem_list.h"
 
 #include <QStringList>
 

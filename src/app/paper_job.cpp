@@ -1,9 +1,9 @@
 #include "app/paper_job.h"
 
-#include "tutor/lesson.h"
-#include "tutor/problem_sets.h"
-#include "tutor/ui/paper_files.h"
-#include "tutor/worksheet.h"
+#include "paper/paper_files.h"
+#include "tutor/problems/problem_sets.h"
+#include "tutor/problems/worksheet.h"
+#include "tutor/session/lesson.h"
 
 #include <cstdio>
 

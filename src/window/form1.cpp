@@ -6,12 +6,12 @@
 #include "board/rod_outline.h"
 #include "core/entry_check.h"
 #include "core/product.h"
-#include "tutor/ui/working_window.h"
 #include "window/accessibility.h"
 #include "window/board_surface.h"
 #include "window/layout.h"
 #include "window/product_list.h"
 #include "window/text_box.h"
+#include "working_window/working_window.h"
 
 #include <QCoreApplication>
 #include <QListWidget>

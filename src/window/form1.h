@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/board_state.h"
-#include "tutor/problem.h"
+#include "tutor/problems/problem.h"
 #include "window/form_controls.h"
 
 #include <QWidget>

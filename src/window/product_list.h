@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tutor/working.h"
+#include "tutor/multiplication/working.h"
 
 #include <QMetaType>
 #include <QObject>

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "board/geometry.h"
-#include "tutor/ui/working_window.h"
 #include "window/board_surface.h"
 #include "window/digit_label.h"
 #include "window/form1.h"
 #include "window/text_box.h"
+#include "working_window/working_window.h"
 
 #include <QImage>
 #include <QPushButton>

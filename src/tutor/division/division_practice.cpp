@@ -1,0 +1,163 @@
+#include "tutor/division/division_practice.h"
+
+#include "core/place_names.h"
+#include "tutor/division/division_words.h"
+#include "tutor/exercise/answer_check.h"
+#include "tutor/exercise/sentence.h"
+
+#include <algorithm>
+
+namespace rods {
+namespace {
+
+std::string number(std::uint64_t value) { return std::to_string(value); }
+
+} // namespace
+
+DivisionPractice::DivisionPractice(const Division& division)
+    : division_(division)
+{
+    for (std::size_t i = 0; i < division.steps.size(); ++i) {
+        const DivisionStep& step = division.steps[i];
+        const std::string part = number(step.part);
+        DivisionQuestion digit;
+        digit.step = i;
+        digit.answer = std::to_string(step.row);
+        digit.task = sentence("How many times does %1 go into %2? Find the largest row of the rods that is not more "
+                              "than %2, and type its number.",
+                              {division.divisor, part});
+        digit.box = sentence("%1 %2 %3 =", {part, DividedBy, division.divisor});
+        questions_.push_back(digit);
+        if (step.row == 0)
+            continue; // nothing is taken away
+        DivisionQuestion left;
+        left.kind = DivisionQuestion::Kind::Left;
+        left.step = i;
+        left.answer = number(step.left);
+        left.task = sentence("Row %1 gives %2. Take it away from %3, column by column from the right, borrowing where "
+                             "a column is too small, and type what is left.",
+                             {std::to_string(step.row), number(step.product), part});
+        left.box = sentence("%1 − %2 =", {part, number(step.product)});
+        questions_.push_back(left);
+    }
+    states_.assign(questions_.size(), Practice::State::Open);
+    missed_.assign(questions_.size(), false);
+}
+
+std::size_t DivisionPractice::answered() const
+{
+    return static_cast<std::size_t>(std::find(states_.begin(), states_.end(), Practice::State::Open) - states_.begin());
+}
+
+DivisionPractice::Attempt DivisionPractice::answer(std::size_t index, std::string_view typed)
+{
+    Attempt attempt;
+    const TypedAnswer read = readOpenAnswer(index < questions() ? states_[index] : Practice::State::Right, typed);
+    if (!read.digits) {
+        attempt.message = read.refusal;
+        return attempt;
+    }
+    const DivisionQuestion& question = questions_[index];
+    const DivisionStep& step = division_.steps[question.step];
+    if (question.kind == DivisionQuestion::Kind::Digit && read.digits->size() > 1) {
+        attempt.message = "A row of the rods is one digit, 0 to 9: type the number of the row.";
+        return attempt;
+    }
+    if (*read.digits == question.answer) {
+        states_[index] = Practice::State::Right;
+        attempt.outcome = Practice::Attempt::Outcome::Right;
+        return attempt;
+    }
+    missed_[index] = true;
+    attempt.outcome = Practice::Attempt::Outcome::Wrong;
+    Hint hint;
+    if (question.kind == DivisionQuestion::Kind::Digit) {
+        const int row = (*read.digits)[0] - '0';
+        hint = digitHint(step, row);
+        if (row > 0)
+            attempt.markedRow = row;
+    } else {
+        hint = leftHint(step, *read.digits);
+        attempt.markedRow = step.row;
+    }
+    attempt.message = std::move(hint.words);
+    attempt.slip = hint.slip;
+    slips_.push_back(hint.slip);
+    return attempt;
+}
+
+DivisionPractice::Hint DivisionPractice::digitHint(const DivisionStep& step, int typed) const
+{
+    const std::string part = number(step.part);
+    const std::uint64_t gives = division_.rows.at(static_cast<std::size_t>(typed));
+    if (step.row == 0)
+        return {sentence("%1 is less than %2, so %2 goes into it 0 times.", {part, division_.divisor}),
+                SlipKind::RowTooLarge};
+    if (typed > step.row)
+        return {sentence("Row %1 gives %2, which is more than %3.", {std::to_string(typed), number(gives), part}),
+                SlipKind::RowTooLarge};
+    return {sentence("Row %1 gives %2, and %3 − %2 = %4 is not less than %5: a larger row fits.",
+                     {std::to_string(typed), number(gives), part, number(step.part - gives), division_.divisor}),
+            SlipKind::RowTooSmall};
+}
+
+DivisionPractice::Hint DivisionPractice::leftHint(const DivisionStep& step, const std::string& typed) const
+{
+    const std::string right = number(step.left);
+    std::string hint;
+    if (typed.size() != right.size())
+        hint = sentence("Your answer has %1, but %2 − %3 has %4. ",
+                        {counted(typed.size(), "digit", "digits"), number(step.part), number(step.product),
+                         std::to_string(right.size())});
+    // The first column from the right where the typed answer differs.
+    std::size_t c = 0;
+    auto digitAt = [](const std::string& digits, std::size_t place) {
+        return place < digits.size() ? digits[digits.size() - 1 - place] - '0' : 0;
+    };
+    while (c < step.columns.size() && digitAt(typed, c) == digitAt(right, c))
+        ++c;
+    if (c >= step.columns.size())
+        return {hint + "Write no digits in front of what is left.", SlipKind::ExtraDigit};
+    const Place& column = step.columns[c];
+    const int wrote = digitAt(typed, c);
+    const std::string place(placeName(static_cast<int>(c)));
+    const std::string columnWords = subtractionInWords({column});
+    // "units: 8 − 4 = 4" without its place: that is said first.
+    const std::string working = columnWords.substr(columnWords.find(": ") + 2);
+    if (column.in == 1 && wrote == (column.result + 1) % 10)
+        return {hint
+                    + sentence("The %1 column lent 1 to the column on its right: %2, not %3. The borrow was "
+                               "forgotten.",
+                               {place, working, std::to_string(wrote)}),
+                SlipKind::ForgottenBorrow};
+    if (column.in == 0 && wrote == (column.result + 9) % 10)
+        return {hint
+                    + sentence("Nothing was borrowed from the %1 column: %2, not %3.",
+                               {place, working, std::to_string(wrote)}),
+                SlipKind::ExtraBorrow};
+    return {hint + sentence("The %1 column: %2, not %3.", {place, working, std::to_string(wrote)}),
+            SlipKind::WrongDifference};
+}
+
+void DivisionPractice::reveal(std::size_t index)
+{
+    if (index < questions() && states_[index] == Practice::State::Open)
+        states_[index] = Practice::State::Shown;
+}
+
+std::string DivisionPractice::tally() const { return tallyOf(states_, missed_); }
+
+std::string DivisionPractice::summary() const
+{
+    const std::size_t right = rightAtFirstTry(states_, missed_);
+    const std::string result =
+        sentence("%1 = %2, remainder %3",
+                 {divisionOf(division_), withoutLeadingZeros(division_.quotient), number(division_.remainder)});
+    if (right == questions())
+        return sentence("Well done! %1, and all %2 were right at the first try.",
+                        {result, counted(questions(), "answer", "answers")});
+    return sentence("Finished: %1. Right at the first try: %2 of %3.",
+                    {result, std::to_string(right), counted(questions(), "answer", "answers")});
+}
+
+} // namespace rods

@@ -1,0 +1,80 @@
+#include "tutor/exercise/answer_check.h"
+
+#include <utility>
+
+namespace rods {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// The digit `place` positions from the right, or -1 past the left end.
+int digitAt(std::string_view number, std::size_t place)
+{
+    return place < number.size() ? number[number.size() - 1 - place] - '0' : -1;
+}
+
+// Whether the typed answer is the right one with the digits at `place` and
+// the place to its left swapped.
+bool swappedAt(std::string_view right, std::string_view typed, std::size_t place)
+{
+    if (right.size() != typed.size() || place + 1 >= right.size())
+        return false;
+    std::string swapped(right);
+    const std::size_t at = right.size() - 1 - place;
+    std::swap(swapped[at], swapped[at - 1]);
+    return swapped == typed;
+}
+
+} // namespace
+
+TypedAnswer readAnswer(std::string_view typed)
+{
+    std::string digits;
+    for (char c : typed) {
+        if (isBlank(c))
+            continue;
+        if (c < '0' || c > '9')
+            return {std::nullopt, "An answer is made of digits only. Type the digits 0 to 9, then press Check."};
+        digits += c;
+    }
+    if (digits.empty())
+        return {std::nullopt, "Type your answer in digits first, then press Check."};
+    return {withoutLeadingZeros(std::move(digits)), {}};
+}
+
+AnswerCheck checkAnswer(std::string_view right, const std::vector<Place>& places, std::string_view typed)
+{
+    AnswerCheck check;
+    check.rightLength = right.size();
+    check.typedLength = typed.size();
+    if (right == typed)
+        return check;
+    const std::size_t longer = std::max(right.size(), typed.size());
+    std::size_t place = 0;
+    while (place < longer && digitAt(right, place) == digitAt(typed, place))
+        ++place;
+    check.place = place;
+    check.rightDigit = digitAt(right, place);
+    check.typedDigit = digitAt(typed, place);
+    if (check.typedDigit < 0) {
+        check.slip = Slip::MissingDigit;
+    } else if (check.rightDigit < 0) {
+        check.slip = Slip::ExtraDigit;
+    } else if (swappedAt(right, typed, place)) {
+        check.slip = Slip::Swapped;
+    } else {
+        check.slip = Slip::WrongDigit;
+        if (place < places.size()) {
+            const Place& sum = places[place];
+            if (sum.in > 0 && check.typedDigit == (sum.result - sum.in) % 10)
+                check.slip = Slip::ForgottenCarry;
+            else if (sum.result >= 10 && check.typedDigit == sum.result / 10)
+                check.slip = Slip::TensWritten;
+            else if (sum.in == 0 && check.typedDigit == (sum.result + 1) % 10)
+                check.slip = Slip::ExtraCarry;
+        }
+    }
+    return check;
+}
+
+} // namespace rods

@@ -1,0 +1,148 @@
+#include "tutor/problems/problem_list.h"
+
+#include "core/file_bytes.h"
+#include "tutor/exercise/sentence.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace rods {
+namespace {
+
+// Whether the bytes are UTF-8 text: well-formed sequences (no overlongs or
+// surrogates) and no control characters but tab, CR and LF.
+bool isText(std::string_view bytes)
+{
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80) {
+            if ((lead < 0x20 && lead != '\t' && lead != '\n' && lead != '\r') || lead == 0x7f)
+                return false;
+            ++i;
+            continue;
+        }
+        std::size_t length = 0;
+        std::uint32_t code = 0;
+        if (lead >= 0xc2 && lead <= 0xdf) {
+            length = 2;
+            code = lead & 0x1fu;
+        } else if (lead >= 0xe0 && lead <= 0xef) {
+            length = 3;
+            code = lead & 0x0fu;
+        } else if (lead >= 0xf0 && lead <= 0xf4) {
+            length = 4;
+            code = lead & 0x07u;
+        } else {
+            return false;
+        }
+        if (i + length > bytes.size())
+            return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            if ((next & 0xc0u) != 0x80u)
+                return false;
+            code = (code << 6) | (next & 0x3fu);
+        }
+        const std::uint32_t least = length == 3 ? 0x800 : 0x10000;
+        if ((length > 2 && code < least) || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos)
+        return {};
+    const std::size_t last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}
+
+// At most so many bytes, cut on a character's start.
+std::string shortened(std::string_view text, std::size_t most = 40)
+{
+    if (text.size() <= most)
+        return std::string(text);
+    std::size_t cut = most;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xc0u) == 0x80u)
+        --cut;
+    return std::string(text.substr(0, cut)) + "…";
+}
+
+} // namespace
+
+ProblemList readProblemList(std::string_view contents)
+{
+    ProblemList list;
+    if (contents.size() > LargestProblemList) {
+        list.refusal = "The file is larger than 1 MB: a list of problems is much smaller.";
+        return list;
+    }
+    if (contents.substr(0, 3) == "\xef\xbb\xbf") // a byte order mark some editors write
+        contents.remove_prefix(3);
+    if (!isText(contents)) {
+        list.refusal = "The file is not a text file: a list of problems is plain text, one problem a line.";
+        return list;
+    }
+    std::size_t number = 0;
+    while (!contents.empty()) {
+        const std::size_t end = contents.find('\n');
+        const std::string_view line = trimmed(contents.substr(0, end));
+        contents.remove_prefix(end == std::string_view::npos ? contents.size() : end + 1);
+        ++number;
+        if (line.empty() || line.front() == '#')
+            continue;
+        ProblemRead read = readProblem(line);
+        if (!read.problem) {
+            list.badLines.push_back({number, shortened(line), read.refusal});
+            continue;
+        }
+        if (list.problems.size() == MostProblemsInList) {
+            list.problems.clear();
+            list.badLines.clear();
+            list.refusal = "The file holds more than 1,000 problems: make it into smaller lists.";
+            return list;
+        }
+        list.problems.push_back(*read.problem);
+    }
+    if (list.problems.empty()) {
+        list.refusal = list.badLines.empty()
+                           ? "The file holds no problems: write one a line, such as 307 × 12 or 3684 ÷ 12."
+                           : "No line of the file is a problem. " + badLinesInWords(list.badLines);
+        list.badLines.clear();
+    }
+    return list;
+}
+
+ProblemList loadProblemList(const std::string& path)
+{
+    const FileBytes file = readPlainFile(path, LargestProblemList);
+    if (file.error != 0) {
+        ProblemList list;
+        list.refusal = sentence("The file cannot be read: %1.", {std::strerror(file.error)});
+        list.unreadable = true;
+        return list;
+    }
+    return readProblemList(file.bytes);
+}
+
+std::string badLinesInWords(const std::vector<BadLine>& lines, std::size_t shown)
+{
+    std::string words;
+    for (std::size_t i = 0; i < lines.size() && i < shown; ++i) {
+        if (!words.empty())
+            words += " ";
+        words += sentence("Line %1, \"%2\": %3", {std::to_string(lines[i].number), lines[i].text, lines[i].reason});
+    }
+    if (lines.size() > shown)
+        words += sentence(" And %1 more.", {counted(lines.size() - shown, "line", "lines")});
+    return words;
+}
+
+} // namespace rods

@@ -1,0 +1,51 @@
+#include "working_window/column_lines.h"
+
+#include "drawings/flowing_lines.h"
+
+#include <QEvent>
+#include <QPainter>
+
+namespace rods {
+
+ColumnLines::ColumnLines(QWidget* parent)
+    : QWidget(parent)
+{
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+    // Figures and their sums read left to right in every language.
+    setLayoutDirection(Qt::LeftToRight);
+}
+
+void ColumnLines::setLines(const QStringList& lines)
+{
+    lines_ = lines;
+    // Screen readers read them all, as a pupil does.
+    setAccessibleDescription(lines.join("; "));
+    drawn_ = QPixmap();
+    update();
+}
+
+void ColumnLines::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+        drawn_ = QPixmap();
+    QWidget::changeEvent(event);
+}
+
+void ColumnLines::resizeEvent(QResizeEvent*) { drawn_ = QPixmap(); }
+
+void ColumnLines::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const qreal ratio = devicePixelRatioF();
+    if (drawn_.isNull()) {
+        drawn_ = QPixmap(size() * ratio);
+        drawn_.setDevicePixelRatio(ratio);
+        drawn_.fill(Qt::transparent);
+        QPainter lines(&drawn_);
+        drawFlowingLines(lines, rect(), font(), palette().color(QPalette::Text), lines_);
+    }
+    painter.drawPixmap(0, 0, drawn_);
+}
+
+} // namespace rods

@@ -1,0 +1,191 @@
+#include "working_window/problem_picker.h"
+
+#include "drawings/text_lines.h"
+#include "tutor/exercise/sentence.h"
+#include "tutor/problems/problem_sets.h"
+#include "working_window/level_choices.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace rods {
+
+ProblemPicker::ProblemPicker(QWidget* parent)
+    : QWidget(parent)
+    , level_(new QComboBox(this))
+    , set_(new QSpinBox(this))
+    , newProblem_(new QPushButton("New problem", this))
+    , position_(new QLabel(this))
+    , openList_(new QPushButton("Open problems…", this))
+    , progress_(new QPushButton("Progress", this))
+    , message_(new QLabel(this))
+{
+    setObjectName("ProblemPicker");
+    level_->setObjectName("Level");
+    level_->setAccessibleName("Level");
+    level_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    addLevelChoices(level_);
+    set_->setObjectName("ProblemSet");
+    set_->setAccessibleName("Problem set");
+    // The box inside the spin box takes the keys, and a screen reader asks
+    // it for its name.
+    if (auto* box = set_->findChild<QLineEdit*>())
+        box->setAccessibleName("Problem set");
+    set_->setRange(FirstSet, LastSet);
+    set_->setToolTip("The same set number and level give the same ten problems on every computer.");
+    // A learner alone gets a set of their own; a class types the set the
+    // teacher gives.
+    set_->setValue(QRandomGenerator::global()->bounded(FirstSet, LastSet + 1));
+    newProblem_->setObjectName("NewProblem");
+    newProblem_->setAccessibleDescription("Poses the next problem of the set, to work yourself.");
+    newProblem_->setToolTip("The next problem of the set or list (Ctrl+N)");
+    position_->setObjectName("ProblemPosition");
+    openList_->setObjectName("OpenProblems");
+    openList_->setAccessibleDescription("Loads a teacher's list of problems from a text file.");
+    progress_->setObjectName("Progress");
+    progress_->setAccessibleDescription("Shows the problems you have worked and the slips made most often.");
+    message_->setObjectName("PickerMessage");
+    message_->setTextFormat(Qt::PlainText);
+    message_->setWordWrap(true);
+    message_->hide();
+
+    auto* levelLabel = new QLabel("&Level:", this);
+    levelLabel->setBuddy(level_);
+    auto* setLabel = new QLabel("&Set:", this);
+    setLabel->setBuddy(set_);
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(levelLabel);
+    row->addWidget(level_);
+    row->addWidget(setLabel);
+    row->addWidget(set_);
+    row->addWidget(newProblem_);
+    row->addWidget(position_, 1);
+    row->addWidget(openList_);
+    row->addWidget(progress_);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addLayout(row);
+    column->addWidget(message_);
+
+    chooseFromBoxes();
+    connect(level_, &QComboBox::currentIndexChanged, this, &ProblemPicker::chooseFromBoxes);
+    connect(set_, &QSpinBox::valueChanged, this, &ProblemPicker::chooseFromBoxes);
+    connect(newProblem_, &QPushButton::clicked, this, &ProblemPicker::poseNext);
+    connect(openList_, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, "Open a list of problems", QString(),
+                                                          "Text files (*.txt);;All files (*)");
+        if (!path.isEmpty())
+            openList(path);
+    });
+    connect(progress_, &QPushButton::clicked, this, &ProblemPicker::progressRequested);
+}
+
+void ProblemPicker::chooseFromBoxes()
+{
+    const int choice = level_->currentData().toInt();
+    set_->setEnabled(choice != ListChoice);
+    if (choice == ListChoice) {
+        queue_.chooseList(list_);
+    } else {
+        queue_.chooseLevel(*levelOfChoice(choice), set_->value());
+    }
+    position_->clear();
+}
+
+void ProblemPicker::chooseLevel(Operation operation, int level, int set)
+{
+    const int index = level_->findData(choiceOf(operation, level));
+    if (index < 0 || set < FirstSet || set > LastSet)
+        return;
+    const QSignalBlocker blockLevel(level_);
+    const QSignalBlocker blockSet(set_);
+    level_->setCurrentIndex(index);
+    set_->setValue(set);
+    chooseFromBoxes();
+}
+
+void ProblemPicker::addListChoice(const QString& name, std::size_t count)
+{
+    const QSignalBlocker block(level_);
+    const QString text = listChoiceText(name, count);
+    int index = level_->findData(ListChoice);
+    if (index < 0) {
+        addHeading(level_, "A teacher's list");
+        level_->addItem(text, ListChoice);
+        index = level_->count() - 1;
+    } else {
+        level_->setItemText(index, text);
+    }
+    level_->setCurrentIndex(index);
+}
+
+void ProblemPicker::useList(const ProblemList& list, const QString& name)
+{
+    if (list.problems.empty()) {
+        say(QString("%1 is not loaded. %2").arg(name, fromUtf8(list.refusal)));
+        return;
+    }
+    list_ = list.problems;
+    listName_ = name;
+    addListChoice(name, list_.size());
+    chooseFromBoxes();
+    poseNext();
+    QString loaded = QString("%1 loaded from %2.").arg(fromUtf8(counted(list_.size(), "problem", "problems")), name);
+    if (!list.badLines.empty())
+        loaded += QString(" %1 not a problem: %2")
+                      .arg(list.badLines.size() == 1 ? QString("1 line is")
+                                                     : QString("%1 lines are").arg(list.badLines.size()),
+                           fromUtf8(badLinesInWords(list.badLines)));
+    say(loaded);
+}
+
+void ProblemPicker::openList(const QString& path)
+{
+    useList(loadProblemList(QFile::encodeName(path).toStdString()), QFileInfo(path).fileName());
+}
+
+void ProblemPicker::poseNext()
+{
+    const PosedProblem problem = queue_.next();
+    if (!queue_.fromList() && set_->value() != problem.set) {
+        // The set moved on after its tenth problem.
+        const QSignalBlocker block(set_);
+        set_->setValue(problem.set);
+    }
+    position_->setText(fromUtf8(positionInWords(problem)));
+    say({});
+    Q_EMIT posed(problem);
+}
+
+void ProblemPicker::say(const QString& message)
+{
+    message_->setText(message);
+    message_->setVisible(!message.isEmpty());
+    if (!message.isEmpty()) {
+        QAccessibleEvent event(message_, QAccessible::Alert);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+QString ProblemPicker::message() const { return message_->text(); }
+QString ProblemPicker::position() const { return position_->text(); }
+
+} // namespace rods
+
+namespace rods {
+
+int ProblemPicker::choice() const { return level_->currentData().toInt(); }
+
+int ProblemPicker::set() const { return set_->value(); }
+
+} // namespace rods

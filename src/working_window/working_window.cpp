@@ -1,0 +1,348 @@
+#include "working_window/working_window.h"
+
+#include "core/numbers.h"
+#include "drawings/text_lines.h"
+#include "tutor/multiplication/reading_words.h"
+#include "working_window/answer_panel.h"
+#include "working_window/column_lines.h"
+#include "working_window/column_marks.h"
+#include "working_window/fixed_text.h"
+#include "working_window/problem_line.h"
+#include "working_window/problem_picker.h"
+#include "working_window/rods_picture.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <iterator>
+
+namespace rods {
+namespace {
+
+QLabel* textLabel(const char* name, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// Zoom steps, as a browser's: each press of Ctrl+plus goes one up.
+constexpr double ZoomSteps[] = {0.75, 0.9, 1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
+
+// Keeps its place in the layout while hidden, so that showing it never takes
+// room from the picture.
+void keepRoomWhenHidden(QWidget* widget)
+{
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
+} // namespace
+
+WorkingWindow::WorkingWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , picker_(new ProblemPicker(this))
+    , problemLine_(new ProblemLine(this))
+    , view_(new QStackedWidget(this))
+    , picture_(new RodsPicture(this))
+    , columns_(new ColumnLines(this))
+    , counter_(textLabel("StepCounter", this))
+    , explanation_(nullptr)
+    , longMultiplication_(new ColumnMarks(this))
+    , previous_(new QPushButton("Previous", this))
+    , next_(new QPushButton("Next", this))
+    , workYourself_(new QCheckBox("Work it yourself", this))
+    , tally_(textLabel("Tally", this))
+    , answers_(new AnswerPanel(this))
+    , paper_(new QToolButton(this))
+    , baseFont_(font())
+{
+    setObjectName("WorkingWindow");
+    // The program ends with its main window, whether or not this one is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    resize(860, 640);
+
+    explanation_ = new FixedText("Explanation", "Step", font(), 5, this);
+    columns_->setObjectName("Columns");
+    columns_->setAccessibleName("The columns added");
+    view_->addWidget(picture_);
+    view_->addWidget(columns_);
+    longMultiplication_->setAccessibleDescription("Long multiplication");
+    previous_->setObjectName("Previous");
+    previous_->setAccessibleDescription("Shows the step before this one.");
+    next_->setObjectName("Next");
+    next_->setAccessibleDescription("Shows the next step.");
+    // Enter on Next goes on, so that a learner can work with the keys alone.
+    next_->setAutoDefault(true);
+    workYourself_->setObjectName("WorkItYourself");
+    workYourself_->setAccessibleDescription(
+        "You answer each step yourself, and get a hint where an answer goes wrong.");
+    keepRoomWhenHidden(answers_);
+    keepRoomWhenHidden(tally_);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(view_, 1);
+    top->addWidget(longMultiplication_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(workYourself_);
+    buttons->addSpacing(12);
+    buttons->addWidget(counter_, 1);
+    buttons->addWidget(tally_);
+    buttons->addWidget(previous_);
+    buttons->addWidget(next_);
+    buttons->addSpacing(12);
+    buttons->addWidget(paper_);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(picker_);
+    column->addWidget(problemLine_);
+    column->addLayout(top, 1);
+    column->addWidget(explanation_);
+    column->addWidget(answers_);
+    column->addLayout(buttons);
+    setTabOrder(answers_, previous_);
+    setTabOrder(previous_, next_);
+    setTabOrder(next_, workYourself_);
+    setTabOrder(workYourself_, paper_);
+    addPaperMenu();
+    applyZoom();
+
+    connect(workYourself_, &QCheckBox::toggled, this, [this](bool on) {
+        lesson_.setPractising(on);
+        showStep();
+        if (on)
+            answers_->focusAnswer();
+    });
+    connect(problemLine_, &ProblemLine::problemRequested, this, &WorkingWindow::showProblem);
+    connect(picker_, &ProblemPicker::posed, this, &WorkingWindow::showPosed);
+    connect(picker_, &ProblemPicker::progressRequested, this, &WorkingWindow::showProgress);
+    connect(answers_, &AnswerPanel::checkRequested, this, &WorkingWindow::checkAnswer);
+    connect(answers_, &AnswerPanel::showAnswerRequested, this, &WorkingWindow::revealAnswer);
+
+    connect(previous_, &QPushButton::clicked, this, [this] { goToStep(step() - 1); });
+    connect(next_, &QPushButton::clicked, this, [this] { goToStep(step() + 1); });
+    auto shortcut = [this](QKeySequence keys, auto action) {
+        auto* added = new QShortcut(keys, this, nullptr, nullptr, Qt::WindowShortcut);
+        connect(added, &QShortcut::activated, this, action);
+    };
+    // Left and Right belong to the answer box while it has the focus; the
+    // other keys step from anywhere in the window.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::ALT | Qt::Key_Left)})
+        shortcut(keys, [this] { goToStep(step() - 1); });
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Right), QKeySequence(Qt::Key_PageDown), QKeySequence(Qt::ALT | Qt::Key_Right)})
+        shortcut(keys, [this] { goToStep(step() + 1); });
+    shortcut(Qt::Key_Home, [this] { goToStep(0); });
+    shortcut(Qt::Key_End, [this] { goToStep(stepCount() - 1); });
+    shortcut(Qt::Key_Escape, [this] { close(); });
+    shortcut(QKeySequence::Copy, [this] { QGuiApplication::clipboard()->setText(workingText()); });
+    auto zoomBy = [this](int steps) {
+        const auto* at = std::upper_bound(std::begin(ZoomSteps), std::end(ZoomSteps), zoom_ - 0.01);
+        const auto index = std::clamp<std::ptrdiff_t>(at - std::begin(ZoomSteps) + steps, 0, std::size(ZoomSteps) - 1);
+        setZoom(ZoomSteps[index]);
+    };
+    for (const QKeySequence& keys : {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
+        shortcut(keys, [zoomBy] { zoomBy(1); });
+    shortcut(QKeySequence::ZoomOut, [zoomBy] { zoomBy(-1); });
+    shortcut(Qt::CTRL | Qt::Key_0, [this] { setZoom(1.0); });
+    shortcut(Qt::Key_F11, [this] { isFullScreen() ? showNormal() : showFullScreen(); });
+    shortcut(QKeySequence::New, [this] { picker_->poseNext(); });
+}
+
+void WorkingWindow::setZoom(double zoom)
+{
+    zoom = std::clamp(zoom, ZoomSteps[0], ZoomSteps[std::size(ZoomSteps) - 1]);
+    if (zoom == zoom_)
+        return;
+    const double grown = zoom / zoom_;
+    zoom_ = zoom;
+    applyZoom();
+    // The window grows with its contents, as far as the screen has room.
+    if (!isMaximized() && !isFullScreen()) {
+        QSize size = (QSizeF(this->size()) * grown).toSize();
+        if (const QScreen* screen = this->screen())
+            size = size.boundedTo(screen->availableGeometry().size());
+        resize(size);
+    }
+}
+
+void WorkingWindow::applyZoom()
+{
+    QFont base = baseFont_;
+    base.setPointSizeF(baseFont_.pointSizeF() * zoom_);
+    setFont(base);
+    // Larger than the toolkit's default: pupils read these.
+    QFont reading = base;
+    reading.setPointSizeF(base.pointSizeF() * 1.25);
+    explanation_->setFont(reading);
+    columns_->setFont(reading);
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSizeF(reading.pointSizeF() * 1.2);
+    longMultiplication_->setFont(fixed);
+    picture_->setMinimumSize((QSizeF(240, 200) * zoom_).toSize());
+    // Wide and tall enough for the whole working, so that the layout keeps
+    // still while the steps add lines.
+    longMultiplication_->fitTo(toLines(lesson_.fullWorking()));
+}
+
+void WorkingWindow::showProduct(const ProductRecord& record)
+{
+    keepWorkInPart();
+    Lesson lesson = Lesson::ofProduct(record);
+    // A product worked in part is taken up again where it was left.
+    if (const auto kept = keptLessons_.find(lesson.key()); kept != keptLessons_.end()) {
+        lesson = std::move(kept->second);
+        keptLessons_.erase(kept);
+    }
+    if (lesson.stepCount() > 0) {
+        Problem problem;
+        problem.rods = record.rods;
+        problem.number = static_cast<std::uint64_t>(record.multiplicand);
+        problemLine_->showProblem(problem);
+    } else {
+        problemLine_->showNumbers(Operation::Multiply, fromUtf8(rodDigits(record.rods)),
+                                  fromUtf8(numberToText(record.multiplicand)));
+    }
+    open(std::move(lesson));
+}
+
+void WorkingWindow::showProblem(const Problem& problem)
+{
+    if (problem.operation == Operation::Multiply) {
+        showProduct({problem.rods, static_cast<double>(problem.number), std::string()});
+        return;
+    }
+    keepWorkInPart();
+    problemLine_->showProblem(problem);
+    open(Lesson::ofProblem(problem));
+}
+
+void WorkingWindow::keepWorkInPart()
+{
+    if (!lesson_.key().empty() && lesson_.workedInPart())
+        keptLessons_[lesson_.key()] = lesson_;
+}
+
+void WorkingWindow::open(Lesson lesson)
+{
+    posed_.reset();
+    lesson_ = std::move(lesson);
+    lesson_.setPractising(workYourself_->isChecked());
+    setWindowTitle(fromUtf8(lesson_.title()));
+    picture_->setRods(lesson_.rods());
+    columns_->setLines(toLines(lesson_.columnLines()));
+    applyZoom();
+    showStep();
+    announceStep();
+}
+
+void WorkingWindow::askForProblem(Operation operation, const QString& rods) { problemLine_->askFor(operation, rods); }
+
+bool WorkingWindow::practising() const { return lesson_.practising(); }
+
+void WorkingWindow::goToStep(int step)
+{
+    if (!lesson_.goTo(step))
+        return;
+    showStep();
+    announceStep();
+    // Back at the step being worked, the learner types on.
+    if (const StepView view = lesson_.view(); view.answer && view.answer->open)
+        answers_->focusAnswer();
+}
+
+void WorkingWindow::showStep()
+{
+    const StepView view = lesson_.view();
+    counter_->setVisible(view.hasSteps);
+    previous_->setVisible(view.hasSteps);
+    next_->setVisible(view.hasSteps);
+    workYourself_->setVisible(view.hasSteps);
+    tally_->setVisible(view.practising);
+    counter_->setText(fromUtf8(view.counter));
+    tally_->setText(fromUtf8(view.tally));
+    explanation_->setText(fromUtf8(view.words));
+
+    view_->setCurrentWidget(view.showColumns ? static_cast<QWidget*>(columns_) : picture_);
+    picture_->setRow(view.litRow ? &*view.litRow : nullptr,
+                     view.digitsHidden ? RodsPicture::Digits::Hidden : RodsPicture::Digits::Shown);
+    picture_->setMarkedDiagonal(view.markedDiagonal);
+    longMultiplication_->setLines(toLines(view.longWorking));
+    longMultiplication_->setMarkedColumn(
+        view.markedColumn ? std::optional<int>(static_cast<int>(*view.markedColumn)) : std::nullopt, view.rowLines);
+
+    answers_->setVisible(view.answer.has_value());
+    if (view.answer) {
+        const AnswerView& answer = *view.answer;
+        if (answer.open)
+            answers_->ask(fromUtf8(answer.question), fromUtf8(answer.name), fromUtf8(answer.typed));
+        else
+            answers_->showAnswered(fromUtf8(answer.question), fromUtf8(answer.name), fromUtf8(answer.typed));
+        answers_->setHint(fromUtf8(answer.hint));
+    }
+    previous_->setEnabled(view.canGoBack);
+    next_->setEnabled(view.canGoOn);
+}
+
+void WorkingWindow::announceStep()
+{
+    if (lesson_.stepCount() == 0)
+        return;
+    // Screen readers speak the new step as it appears, as they do a hint.
+    QAccessibleEvent event(explanation_, QAccessible::Alert);
+    QAccessible::updateAccessibility(&event);
+    Q_EMIT stepAnnounced(counter_->text() + ". " + explanation_->toPlainText());
+}
+
+void WorkingWindow::checkAnswer(const QString& typed) { settle(lesson_.answer(typed.toStdString())); }
+
+void WorkingWindow::revealAnswer() { settle(lesson_.reveal()); }
+
+void WorkingWindow::settle(const Lesson::Outcome& outcome)
+{
+    switch (outcome.kind) {
+    case Lesson::Outcome::Kind::None:
+        return;
+    case Lesson::Outcome::Kind::Refused:
+        // Counts as no try: the answer stays in the box as typed.
+        answers_->setHint(fromUtf8(lesson_.view().answer->hint));
+        answers_->announceHint();
+        return;
+    case Lesson::Outcome::Kind::Wrong:
+    case Lesson::Outcome::Kind::Right:
+        break;
+    }
+    if (outcome.finished)
+        keepProgress();
+    showStep();
+    answers_->announceHint();
+    // A step with a second question asks it at once; otherwise the learner
+    // goes on, never from the check box, where a stray Space would change the
+    // mode.
+    if (outcome.kind == Lesson::Outcome::Kind::Wrong || !outcome.stepDone)
+        answers_->focusAnswer();
+    else if (next_->isEnabled())
+        next_->setFocus(Qt::OtherFocusReason);
+    else if (previous_->isEnabled())
+        previous_->setFocus(Qt::OtherFocusReason);
+    else
+        answers_->focusAnswer();
+}
+
+QString WorkingWindow::workingText() const { return fromUtf8(lesson_.text()); }
+
+} // namespace rods

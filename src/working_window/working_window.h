@@ -1,0 +1,144 @@
+#pragma once
+
+#include "tutor/problems/problem.h"
+#include "tutor/problems/problem_list.h"
+#include "tutor/problems/problem_queue.h"
+#include "tutor/progress/progress_file.h"
+#include "tutor/session/lesson.h"
+
+#include <QFont>
+#include <QWidget>
+
+#include <map>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+class QToolButton;
+
+namespace rods {
+
+enum class Total;
+class AnswerPanel;
+class ColumnLines;
+class ColumnMarks;
+class ProblemLine;
+class ProblemPicker;
+class ProgressWindow;
+class FixedText;
+class RodsPicture;
+class WorksheetDialog;
+
+// The tutor's window: how a product is read off the rods, or a long division
+// worked with them, step by step: the rods with the row being read (or, at a
+// product's adding step, its columns), the step in words, and the long
+// working so far. With "Work it yourself" checked, the learner answers each
+// step before its working shows and gets a hint naming the slip. Problems
+// come from the main window's list, the problem line, the program's levels
+// or a teacher's list; each one worked to the end is kept in the learner's
+// progress. The lesson decides what a step shows; the window shows it.
+class WorkingWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit WorkingWindow(QWidget* parent = nullptr);
+
+    // Shows the product's working from its first step, or where the learner
+    // left it.
+    void showProduct(const ProductRecord& record);
+    // Works a problem typed or given, which no list holds: a product, or a
+    // long division by the rods.
+    void showProblem(const Problem& problem);
+    // Waits for a problem of the learner's own, with the operation chosen and
+    // the rods' number given (or none), the cursor in the other number's box.
+    void askForProblem(Operation operation, const QString& rods);
+    // Opens a problem the program poses, in Work it yourself with every
+    // answer hidden.
+    void showPosed(const PosedProblem& posed);
+    // Works a teacher's list in order, from its first problem.
+    void useProblemList(const ProblemList& list, const QString& name);
+    [[nodiscard]] ProblemPicker* picker() const { return picker_; }
+    // Opens the learner's progress.
+    void showProgress();
+
+    [[nodiscard]] int step() const { return lesson_.step(); }
+    // 0 when the problem has no working.
+    [[nodiscard]] int stepCount() const { return lesson_.stepCount(); }
+    void goToStep(int step);
+
+    // The whole working as plain text: the long multiplication, then one line
+    // per step. While the learner works it, only the steps answered.
+    [[nodiscard]] QString workingText() const;
+
+    [[nodiscard]] bool practising() const;
+
+    // Writes the whole working as a PDF, or the step shown as a PNG, by the
+    // path's ending; says why not, or nothing.
+    QString saveWorkingTo(const QString& path) const;
+    // The dialog that makes worksheets, made afresh from the level, set and
+    // list chosen whenever it is not open.
+    WorksheetDialog* worksheetDialog();
+
+    // How large the window's words, boxes and picture are: 1 as made.
+    [[nodiscard]] double zoom() const { return zoom_; }
+    void setZoom(double zoom);
+
+Q_SIGNALS:
+    // A new step's number and words, as they went out to screen readers.
+    void stepAnnounced(const QString& text);
+    // A problem worked to the end in Work it yourself, as it was kept.
+    void problemWorked(const rods::ProgressRecord& record);
+
+private:
+    // Shows a problem's working from its first step, or where the learner
+    // left it.
+    void open(Lesson lesson);
+    // Keeps a product worked in part, to take it up again when it is opened.
+    void keepWorkInPart();
+    // Puts the step the lesson is at on the screen; the lesson says what it
+    // shows.
+    void showStep();
+    void announceStep();
+    void checkAnswer(const QString& typed);
+    void revealAnswer();
+    void settle(const Lesson::Outcome& outcome);
+    void applyZoom();
+    // On paper: the working printed or saved, worksheets, the cut-out rods.
+    void addPaperMenu();
+    void printWorking();
+    void saveWorkingAs();
+    void makeCutoutRods();
+    // Keeps the record of a problem just worked to the end.
+    void keepProgress();
+    [[nodiscard]] ProgressFile progressFile() const;
+
+    Lesson lesson_;
+    // Products worked in part, taken up again when they are opened.
+    std::map<std::string, Lesson> keptLessons_;
+
+    ProblemPicker* picker_;
+    ProblemLine* problemLine_;
+    ProgressWindow* progressWindow_ = nullptr; // made when first asked for
+    // Where the problem worked came from, when the program posed it.
+    std::optional<PosedProblem> posed_;
+    bool progressRefused_ = false; // the data folder cannot be written
+    QStackedWidget* view_;         // the picture, or at the adding step its columns
+    RodsPicture* picture_;
+    ColumnLines* columns_;
+    QLabel* counter_;
+    FixedText* explanation_;
+    ColumnMarks* longMultiplication_;
+    QPushButton* previous_;
+    QPushButton* next_;
+    QCheckBox* workYourself_;
+    QLabel* tally_;
+    AnswerPanel* answers_;
+    QToolButton* paper_;
+    WorksheetDialog* worksheetDialog_ = nullptr; // made when first asked for
+
+    double zoom_ = 1.0;
+    QFont baseFont_;
+};
+
+} // namespace rods

@@ -1,0 +1,602 @@
+// The Working window, driven as a learner drives it: products opened from the
+// list by double-click, Enter and the context menu; steps by keys and
+// buttons; copying; the picture's highlighted row read back from its pixels.
+#include "window/window_driver.h"
+#include "working_window/column_lines.h"
+#include "working_window/column_marks.h"
+#include "working_window/rods_picture.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <map>
+
+using namespace rods;
+
+namespace {
+
+// 307 x 12, worked by hand.
+const QString Units307x12 = "The units digit of 12 is 2: read row 2. From the right: the units of 7 give 4; the "
+                            "units of 0 and the tens of 7 give 0 + 1 = 1; the units of 3 and the tens of 0 give 6 + "
+                            "0 = 6. So 307 × 2 = 614.";
+const QString Tens307x12 = "The tens digit of 12 is 1: read row 1. From the right: the units of 7 give 7; the units "
+                           "of 0 and the tens of 7 give 0 + 0 = 0; the units of 3 and the tens of 0 give 3 + 0 = 3. "
+                           "So 307 × 1 = 307, and in the tens place 3070.";
+const QString Sum307x12 = "Add the rows column by column from the right, as the lines show, and carry where a column "
+                          "makes 10 or more. So 307 × 12 = 3684, the product in the list.";
+const QStringList Columns307x12{"units: 4 + 0 = 4", "tens: 1 + 7 = 8", "hundreds: 6 + 0 = 6", "thousands: 3"};
+
+QString labelText(WorkingWindow* window, const char* name)
+{
+    if (auto* label = window->findChild<QLabel*>(name))
+        return label->text();
+    if (auto* figures = window->findChild<ColumnMarks*>(name))
+        return figures->text();
+    return window->findChild<QPlainTextEdit*>(name)->toPlainText();
+}
+QPushButton* button(WorkingWindow* window, const char* name) { return window->findChild<QPushButton*>(name); }
+
+void work307x12(WindowDriver& driver)
+{
+    driver.enterRods("307");
+    driver.pressDone();
+    driver.setMultiplicand("000012");
+    driver.pressGo();
+}
+
+// The colour at a point of the picture given in board twips.
+QColor colourAt(RodsPicture* picture, const QImage& image, double x, double y)
+{
+    const QPointF at = picture->toWidget(x, y) * picture->devicePixelRatioF();
+    return image.pixelColor(at.toPoint());
+}
+
+bool near(const QColor& a, const QColor& b)
+{
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) < 60;
+}
+
+// Found from the pixels alone: the rods' frame (the box of every pixel in the
+// text colour) and the lit band above the rods' bottom (the box of every
+// highlight pixel there), and how many lit cells stand side by side.
+struct LitRow {
+    QRect rods;
+    QRect band;
+    int cells = 0;
+};
+
+LitRow findLitRow(const QImage& image, const QColor& text, const QColor& highlight)
+{
+    LitRow found;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (near(image.pixelColor(x, y), text))
+                found.rods |= QRect(x, y, 1, 1);
+    // The lit row, seen inside the first rod, clear of the digits of the
+    // diagonals under it, which stand over the gaps between the rods: the
+    // first rod's inside runs from 265 to 665 of the 4020 twips that three
+    // rods and the index rod span.
+    const int from = found.rods.left() + found.rods.width() * 8 / 100;
+    const int to = found.rods.left() + found.rods.width() * 15 / 100;
+    for (int y = found.rods.top(); y <= found.rods.bottom(); ++y)
+        for (int x = from; x <= to; ++x)
+            if (image.pixelColor(x, y) == highlight)
+                found.band |= QRect(x, y, 1, 1);
+    std::vector<bool> litColumn(std::size_t(image.width()), false);
+    for (int y = found.band.top(); y <= found.band.bottom(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == highlight)
+                litColumn[std::size_t(x)] = true;
+    // Cells are told apart by the unlit gaps between the rods.
+    for (std::size_t x = 0; x < litColumn.size(); ++x)
+        if (litColumn[x] && (x == 0 || !litColumn[x - 1]))
+            ++found.cells;
+    return found;
+}
+
+} // namespace
+
+class TestWorkingWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void opensByDoubleClickEnterAndMenu();
+    void stepsByKeysAndButtons();
+    void copiesTheWorkingAndTheProduct();
+    void productsRememberTheirFactors();
+    void saysWhyThereIsNoWorking_data();
+    void saysWhyThereIsNoWorking();
+    void pictureHighlightsTheRow_data();
+    void pictureHighlightsTheRow();
+    void mainWindowKeepsItsKeys();
+    void numbersStayLeftToRight();
+    void zoomsTheWholeWindow();
+    void dividesWithTheRods();
+    void worksATypedProblem();
+};
+
+void TestWorkingWindow::opensByDoubleClickEnterAndMenu()
+{
+    WindowDriver driver;
+    QVERIFY(driver.window().workingWindow() == nullptr); // nothing made before it is asked for
+    work307x12(driver);
+    QListWidgetItem* item = driver.controls().list1->item(0);
+    QCOMPARE(item->text(), QString("3684"));
+    QCOMPARE(item->toolTip(), QString("307 × 12 = 3684"));
+    QCOMPARE(item->data(Qt::AccessibleDescriptionRole).toString(), QString("307 × 12 = 3684"));
+
+    WorkingWindow* working = driver.doubleClickProduct(0);
+    QVERIFY(working != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(working));
+    QCOMPARE(working->windowTitle(), QString("Working: 307 × 12"));
+    QCOMPARE(labelText(working, "StepCounter"), QString("Step 1 of 3"));
+    QCOMPARE(labelText(working, "Explanation"), Units307x12);
+
+    QTest::keyClick(working, Qt::Key_Escape);
+    QVERIFY(!working->isVisible());
+    QCOMPARE(driver.enterOnProduct(0), working);
+    QVERIFY(working->isVisible());
+    QCOMPARE(labelText(working, "Explanation"), Units307x12);
+
+    // The context menu's first entry shows the working too.
+    working->close();
+    QListWidget* list = driver.controls().list1;
+    const QPoint middle = list->visualItemRect(item).center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, middle, list->viewport()->mapToGlobal(middle));
+    QApplication::sendEvent(list->viewport(), &event);
+    auto* menu = list->findChild<QMenu*>("ProductMenu");
+    QVERIFY(menu != nullptr && menu->isVisible());
+    QCOMPARE(menu->actions().at(0)->text(), QString("Show the working"));
+    QCOMPARE(menu->actions().at(1)->text(), QString("Copy"));
+    menu->actions().at(0)->trigger();
+    menu->close();
+    QVERIFY(working->isVisible());
+}
+
+void TestWorkingWindow::stepsByKeysAndButtons()
+{
+    WindowDriver driver;
+    work307x12(driver);
+    WorkingWindow* working = driver.doubleClickProduct(0);
+    QVERIFY(QTest::qWaitForWindowExposed(working));
+    auto shows = [working](const QString& counter, const QString& explanation) {
+        return labelText(working, "StepCounter") == counter && labelText(working, "Explanation") == explanation;
+    };
+    // Each row appears at its step; the total only at the adding step.
+    QCOMPARE(labelText(working, "LongMultiplication"), QString(" 307\n× 12\n----\n 614"));
+    QVERIFY(!button(working, "Previous")->isEnabled());
+
+    QTest::keyClick(working, Qt::Key_Right);
+    QVERIFY(shows("Step 2 of 3", Tens307x12));
+    QCOMPARE(labelText(working, "LongMultiplication"), QString(" 307\n× 12\n----\n 614\n3070"));
+    QTest::keyClick(working, Qt::Key_PageDown);
+    QVERIFY(shows("Step 3 of 3", Sum307x12));
+    QCOMPARE(labelText(working, "LongMultiplication"), QString(" 307\n× 12\n----\n 614\n3070\n----\n3684"));
+    // The adding step shows its columns, one line each, where the rods were.
+    auto* columns = working->findChild<ColumnLines*>("Columns");
+    QVERIFY(columns->isVisible());
+    QCOMPARE(columns->lines(), Columns307x12);
+    QTest::keyClick(working, Qt::Key_PageUp);
+    QVERIFY(shows("Step 2 of 3", Tens307x12));
+    QVERIFY(!columns->isVisible());
+    QTest::keyClick(working, Qt::Key_Right, Qt::AltModifier);
+    QVERIFY(shows("Step 3 of 3", Sum307x12));
+    QVERIFY(!button(working, "Next")->isEnabled());
+    QTest::keyClick(working, Qt::Key_Right); // past the end: stays
+    QVERIFY(shows("Step 3 of 3", Sum307x12));
+    QTest::keyClick(working, Qt::Key_Home);
+    QVERIFY(shows("Step 1 of 3", Units307x12));
+    QTest::keyClick(working, Qt::Key_Left); // before the start: stays
+    QVERIFY(shows("Step 1 of 3", Units307x12));
+    QTest::keyClick(working, Qt::Key_End);
+    QVERIFY(shows("Step 3 of 3", Sum307x12));
+    QTest::keyClick(working, Qt::Key_Left);
+    QVERIFY(shows("Step 2 of 3", Tens307x12));
+    QTest::mouseClick(button(working, "Previous"), Qt::LeftButton);
+    QVERIFY(shows("Step 1 of 3", Units307x12));
+}
+
+void TestWorkingWindow::copiesTheWorkingAndTheProduct()
+{
+    WindowDriver driver;
+    work307x12(driver);
+    QListWidget* list = driver.controls().list1;
+    list->setFocus();
+    list->setCurrentRow(0);
+    QGuiApplication::clipboard()->clear();
+    QTest::keySequence(list, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("3684"));
+
+    WorkingWindow* working = driver.doubleClickProduct(0);
+    QVERIFY(QTest::qWaitForWindowExposed(working));
+    QTest::keySequence(working, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QString(" 307\n× 12\n----\n 614\n3070\n----\n3684\n\n"
+                     "Step 1 of 3: "
+                     + Units307x12 + "\nStep 2 of 3: " + Tens307x12 + "\nStep 3 of 3: " + Sum307x12 + "\n  "
+                     + Columns307x12.join("\n  ") + "\n"));
+}
+
+void TestWorkingWindow::productsRememberTheirFactors()
+{
+    WindowDriver driver;
+    work307x12(driver);
+    driver.enterRod("5");
+    driver.setMultiplicand("000003");
+    driver.pressGo();
+    QCOMPARE(driver.listItems(), QStringList({"3684", "9225"}));
+
+    WorkingWindow* working = driver.doubleClickProduct(0);
+    QCOMPARE(working->windowTitle(), QString("Working: 307 × 12"));
+    QCOMPARE(driver.doubleClickProduct(1), working); // one window, refilled
+    QCOMPARE(working->windowTitle(), QString("Working: 3075 × 3"));
+    // 3075 x 3: the cells 0|9, 0|0, 2|1, 1|5.
+    QCOMPARE(labelText(working, "Explanation"),
+             QString("The units digit of 3 is 3: read row 3. From the right: the units of 5 give 5; the units of 7 "
+                     "and the tens of 5 give 1 + 1 = 2; the units of 0 and the tens of 7 give 0 + 2 = 2; the units of "
+                     "3 and the tens of 0 give 9 + 0 = 9. So 3075 × 3 = 9225. Only one row is not 0, so it is the "
+                     "product: 3075 × 3 = 9225, the product in the list."));
+    QTest::keyClick(working, Qt::Key_End);
+
+    // Clear and GO leave the open window as it is.
+    driver.pressClear();
+    driver.pressGo();
+    QVERIFY(working->isVisible());
+    QCOMPARE(working->windowTitle(), QString("Working: 3075 × 3"));
+    QCOMPARE(labelText(working, "StepCounter"), QString("Step 1 of 1"));
+    // The product of no rods has no reading, and says so.
+    QCOMPARE(driver.doubleClickProduct(0), working);
+    QCOMPARE(working->windowTitle(), QString("Working: 0 × 3"));
+}
+
+void TestWorkingWindow::saysWhyThereIsNoWorking_data()
+{
+    QTest::addColumn<QString>("rods");
+    QTest::addColumn<QString>("units");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("no rods") << ""
+                             << "12"
+                             << "0 × 12 = 0\nThere are no rods on the board, so the multiplier is 0 and the product is "
+                                "0: there is no row of the rods to read.";
+    QTest::newRow("a fraction") << "307"
+                                << "2.5"
+                                << "307 × 2.5 = 767.5\nThe multiplicand 2.5 is not a whole number. The rods are read "
+                                   "one whole digit at a time, so there is no step-by-step reading for it.";
+    QTest::newRow("negative") << "4"
+                              << "-3"
+                              << "4 × -3 = -12\nThe multiplicand -3 is less than 0. The rods are read step by step "
+                                 "for whole numbers from 0 up.";
+    QTest::newRow("too many digits") << "4"
+                                     << "1E+20"
+                                     << "4 × 1E+20 = 4E+20\nThe multiplicand 1E+20 has more than 15 digits. The rods "
+                                        "are read step by step for multiplicands up to 999,999,999,999,999.";
+}
+
+void TestWorkingWindow::saysWhyThereIsNoWorking()
+{
+    QFETCH(QString, rods);
+    QFETCH(QString, units);
+    WindowDriver driver;
+    driver.enterRods(rods);
+    driver.setMultiplicand(QStringList({"0", "0", "0", "0", "0", units}));
+    driver.pressGo();
+    WorkingWindow* working = driver.enterOnProduct(0);
+    QVERIFY(working != nullptr);
+    QTEST(labelText(working, "Explanation"), "expected");
+    QCOMPARE(working->stepCount(), 0);
+    QVERIFY(!button(working, "Next")->isVisible());
+    QTest::keyClick(working, Qt::Key_Right); // nothing to step to
+    QTEST(labelText(working, "Explanation"), "expected");
+}
+
+void TestWorkingWindow::pictureHighlightsTheRow_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light palette") << false;
+    QTest::newRow("dark palette") << true;
+}
+
+void TestWorkingWindow::pictureHighlightsTheRow()
+{
+    QFETCH(bool, dark);
+    const QPalette original = QApplication::palette();
+    if (dark) {
+        QPalette palette;
+        palette.setColor(QPalette::Base, QColor(30, 30, 30));
+        palette.setColor(QPalette::Window, QColor(45, 45, 45));
+        palette.setColor(QPalette::Text, QColor(235, 235, 235));
+        palette.setColor(QPalette::WindowText, QColor(235, 235, 235));
+        palette.setColor(QPalette::Highlight, QColor(200, 120, 0));
+        palette.setColor(QPalette::HighlightedText, QColor(0, 0, 0));
+        QApplication::setPalette(palette);
+    }
+    WindowDriver driver;
+    work307x12(driver);
+    WorkingWindow* working = driver.doubleClickProduct(0);
+    QVERIFY(QTest::qWaitForWindowExposed(working));
+    auto* picture = working->findChild<RodsPicture*>();
+    const QColor highlight = picture->palette().color(QPalette::Highlight);
+    const QColor base = picture->palette().color(QPalette::Base);
+
+    // Step 1 reads row 2 (the units digit of 12): cells 0|6, 0|0, 1|4.
+    const QString description = QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Description);
+    QVERIFY2(description.contains("Row 2 is highlighted; its cells, tens and units: 0 and 6, 0 and 0, 1 and 4."),
+             qPrintable(description));
+    QVERIFY2(description.contains("Its diagonals give, from the right: 4, 1, 6."), qPrintable(description));
+
+    for (int step : {0, 1}) {
+        working->goToStep(step);
+        const int row = step == 0 ? 2 : 1;
+        const QImage image = picture->grab().toImage();
+        // Every rod and the index rod (slot 3) is lit in the row read, and in
+        // no other row; the points avoid the digits and the lines.
+        for (int slot = 0; slot <= 3; ++slot) {
+            // Rods 930 twips wide on a pitch of 1030; rows 700 high from
+            // y 200, row 0 the header.
+            const double left = 1030.0 * slot;
+            for (int r : {row - 1, row, row + 1}) {
+                // The rows below the lit row stand a band of 700 lower.
+                const double top = 200.0 + 700 * r + (r > row ? 700 : 0);
+                const QColor seen = slot < 3 ? colourAt(picture, image, left + 100, top + 300)
+                                             : colourAt(picture, image, left + 150, top + 350);
+                const QColor expected = r == row ? highlight : base;
+                QVERIFY2(
+                    seen == expected,
+                    qPrintable(QString("step %1, slot %2, row %3: %4").arg(step).arg(slot).arg(r).arg(seen.name())));
+            }
+        }
+        // The same from the pixels alone: four lit cells (three rods and the
+        // index rod) filling the eleventh of the rods' height that row r
+        // takes (ten rows and the band of digits), below the header cell and
+        // r - 1 rows.
+        const LitRow lit = findLitRow(image, picture->palette().color(QPalette::Text), highlight);
+        QCOMPARE(lit.cells, 4);
+        const double height = lit.rods.height();
+        QVERIFY2(
+            std::abs((lit.band.top() - lit.rods.top()) / height - row / 11.0) < 0.01,
+            qPrintable(
+                QString("band from %1, rods %2 to %3").arg(lit.band.top()).arg(lit.rods.top()).arg(lit.rods.bottom())));
+        QVERIFY2(std::abs(lit.band.height() / height - 1 / 11.0) < 0.01,
+                 qPrintable(QString::number(lit.band.height())));
+        // Right under the lit row, over the gap where each diagonal ends, the
+        // digit it gives stands in a disc: the first diagonal's at the gap
+        // left of the index rod.
+        QCOMPARE(colourAt(picture, image, 3 * 1030 - 50 - 200, 200.0 + 700 * (row + 1) + 350), highlight);
+        // The diagonal of the first rod's lit cell crosses its middle in the
+        // text colour, not the highlight: a pixel of it within one of the
+        // middle, wherever the scale puts the line.
+        const double top = 200.0 + 700 * row;
+        const QPoint middle = (picture->toWidget(930 / 2.0, top + 700 / 2.0) * picture->devicePixelRatioF()).toPoint();
+        bool crossed = false;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                crossed = crossed || image.pixelColor(middle + QPoint(dx, dy)) != highlight;
+        QVERIFY(crossed);
+    }
+    QApplication::setPalette(original);
+}
+
+void TestWorkingWindow::mainWindowKeepsItsKeys()
+{
+    WindowDriver driver;
+    work307x12(driver);
+    WorkingWindow* working = driver.doubleClickProduct(0);
+    QVERIFY(QTest::qWaitForWindowExposed(working));
+    driver.window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&driver.window()));
+    // The main window's focus chain still closes on itself.
+    driver.controls().command5->setFocus();
+    QTest::keyClick(driver.controls().command5, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), driver.controls().text1);
+    // Enter and Escape in the list press none of the main window's buttons.
+    driver.controls().list1->setFocus();
+    QTest::keyClick(driver.controls().list1, Qt::Key_Escape);
+    QTest::keyClick(driver.controls().list1, Qt::Key_Return);
+    QCOMPARE(driver.listItems(), QStringList({"3684"}));
+    QCOMPARE(int(driver.board().RodCount()), 3);
+}
+
+void TestWorkingWindow::numbersStayLeftToRight()
+{
+    // The layout an Arabic or Hebrew desktop gives.
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    WindowDriver driver;
+    work307x12(driver);
+    WorkingWindow* working = driver.doubleClickProduct(0);
+    QVERIFY(QTest::qWaitForWindowExposed(working));
+    QCOMPARE(working->layoutDirection(), Qt::RightToLeft);
+    auto* picture = working->findChild<RodsPicture*>();
+    const QImage image = picture->grab().toImage();
+    const QColor digits = picture->palette().color(QPalette::HighlightedText);
+    // Row 2 is lit: in each of its cells (0|6, 0|0, 1|4 and the index rod's
+    // 2), digits in the highlighted text's colour, inside the cell.
+    for (int slot = 0; slot <= 3; ++slot) {
+        const QRect cell = QRectF(picture->toWidget(1030.0 * slot, 1600) * picture->devicePixelRatioF(),
+                                  picture->toWidget(1030.0 * slot + 930, 2300) * picture->devicePixelRatioF())
+                               .toRect();
+        int seen = 0;
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x)
+                seen += near(image.pixelColor(x, y), digits) ? 1 : 0;
+        QVERIFY2(seen > 4, qPrintable(QString("no digits in the lit cell of slot %1").arg(slot)));
+    }
+    // The long multiplication keeps its figures' order.
+    QCOMPARE(working->findChild<QWidget*>("LongMultiplication")->layoutDirection(), Qt::LeftToRight);
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+}
+
+void TestWorkingWindow::zoomsTheWholeWindow()
+{
+    WindowDriver driver;
+    work307x12(driver);
+    WorkingWindow* working = driver.doubleClickProduct(0);
+    QVERIFY(QTest::qWaitForWindowExposed(working));
+    auto points = [working](const char* name) { return working->findChild<QWidget*>(name)->font().pointSizeF(); };
+    const char* parts[] = {"Explanation", "LongMultiplication", "Next", "StepCounter", "Hint", "Answer"};
+    std::map<QString, double> before;
+    for (const char* name : parts)
+        before[name] = points(name);
+    const QSize picture = working->findChild<RodsPicture*>()->minimumSize();
+
+    QTest::keyClick(working, Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(working->zoom(), 1.25);
+    for (const char* name : parts)
+        QVERIFY2(std::abs(points(name) - before[name] * 1.25) < 0.01, name);
+    QCOMPARE(working->findChild<RodsPicture*>()->minimumSize(), picture * 1.25);
+    QTest::keyClick(working, Qt::Key_Equal, Qt::ControlModifier);
+    QCOMPARE(working->zoom(), 1.5);
+    QTest::keyClick(working, Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(working->zoom(), 1.25);
+
+    // Kept for the next product while the program runs; Ctrl+0 goes back.
+    working->close();
+    QCOMPARE(driver.doubleClickProduct(0), working);
+    QCOMPARE(working->zoom(), 1.25);
+    QTest::keyClick(working, Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(working->zoom(), 1.0);
+    for (const char* name : parts)
+        QCOMPARE(points(name), before[name]);
+    QTest::keyClick(working, Qt::Key_F11);
+    QVERIFY(working->isFullScreen());
+    QTest::keyClick(working, Qt::Key_F11);
+    QVERIFY(!working->isFullScreen());
+}
+
+// The board's context menu, and the entry with the given text chosen.
+void chooseFromBoardMenu(WindowDriver& driver, const QString& entry)
+{
+    QWidget* board = driver.controls().picture1;
+    const QPoint middle = board->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, middle, board->mapToGlobal(middle));
+    QApplication::sendEvent(board, &event);
+    auto* menu = board->findChild<QMenu*>("BoardMenu");
+    QVERIFY(menu != nullptr);
+    for (QAction* action : menu->actions())
+        if (action->text() == entry && action->isVisible()) {
+            menu->close();
+            action->trigger();
+            return;
+        }
+    QFAIL(qPrintable("no visible entry " + entry));
+}
+
+void TestWorkingWindow::dividesWithTheRods()
+{
+    WindowDriver driver;
+    driver.enterRods("12");
+    chooseFromBoardMenu(driver, "Divide with these rods\u2026");
+    WorkingWindow* working = driver.window().workingWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(working));
+    auto* operation = working->findChild<QComboBox*>("Operation");
+    auto* dividend = working->findChild<QLineEdit*>("FirstNumber");
+    auto* divisor = working->findChild<QLineEdit*>("SecondNumber");
+    QCOMPARE(operation->currentText(), QString("÷"));
+    QCOMPARE(dividend->accessibleName(), QString("Dividend"));
+    QCOMPARE(divisor->accessibleName(), QString("Divisor"));
+    QCOMPARE(divisor->text(), QString("12"));
+    QVERIFY(dividend->hasFocus());
+
+    // Refused: nothing changes but the message.
+    QTest::keyClick(dividend, Qt::Key_Return);
+    QCOMPARE(working->findChild<QLabel*>("ProblemMessage")->text(), QString("Type the dividend first."));
+    QTest::keyClicks(dividend, "3684");
+    QTest::keyClick(dividend, Qt::Key_Return);
+    QCOMPARE(working->findChild<QLabel*>("ProblemMessage")->text(), QString());
+    QCOMPARE(working->windowTitle(), QString("Working: 3684 ÷ 12"));
+    // The multiples, a step for each quotient digit (3, 0, 7), the result.
+    QCOMPARE(working->stepCount(), 5);
+    QVERIFY(labelText(working, "Explanation").startsWith("The rods of 12 and the index rod give the multiples"));
+    working->goToStep(1);
+    QVERIFY(labelText(working, "Explanation").contains("The largest row not more than 36 is row 3: 36."));
+    // Row 3 is lit across both rods and the index rod.
+    auto* picture = working->findChild<RodsPicture*>();
+    const QImage image = picture->grab().toImage();
+    const QColor highlight = picture->palette().color(QPalette::Highlight);
+    for (int slot = 0; slot <= 2; ++slot)
+        QCOMPARE(colourAt(picture, image, 1030.0 * slot + 100, 200.0 + 700 * 3 + 300), highlight);
+    QCOMPARE(labelText(working, "LongMultiplication"), QString("      3  \n     ----\n12 ) 3684\n     36  \n     --  \n"
+                                                               "       8 "));
+    // And it is seen: room for the widest line.
+    auto* longDivision = working->findChild<QWidget*>("LongMultiplication");
+    QVERIFY(longDivision->width() >= QFontMetrics(longDivision->font()).horizontalAdvance("12 ) 3684"));
+    working->goToStep(2);
+    QCOMPARE(labelText(working, "Explanation"),
+             QString("8 is less than 12, so 12 goes into 8 zero times: write 0, bring down 4: 84."));
+    QTest::keyClick(working, Qt::Key_End);
+    QCOMPARE(labelText(working, "Explanation"), QString("3684 ÷ 12 = 307, remainder 0. Check: 307 × 12 + 0 = 3684."));
+
+    // 98765 / 43 typed in the boxes; then the largest: 15 digits by 8.
+    dividend->setText("98765");
+    divisor->setText("43");
+    QTest::mouseClick(working->findChild<QPushButton*>("Work"), Qt::LeftButton);
+    QTest::keyClick(working, Qt::Key_End);
+    QVERIFY(labelText(working, "Explanation").startsWith("98765 ÷ 43 = 2296, remainder 37."));
+    dividend->setText("999999999999999");
+    divisor->setText("98765432");
+    QTest::keyClick(divisor, Qt::Key_Return);
+    QTest::keyClick(working, Qt::Key_End);
+    const quint64 big = 999999999999999ULL, by = 98765432ULL;
+    QVERIFY2(labelText(working, "Explanation")
+                 .startsWith(QString("999999999999999 ÷ 98765432 = %1, remainder %2.").arg(big / by).arg(big % by)),
+             qPrintable(labelText(working, "Explanation")));
+
+    // By rods that make 0: said, never a crash.
+    divisor->setText("00");
+    QTest::keyClick(divisor, Qt::Key_Return);
+    QVERIFY(labelText(working, "Explanation").contains("dividing by 0 has no answer"));
+    QTest::keyClick(working, Qt::Key_End);
+    // The main window is as it was: two rods, no product.
+    QCOMPARE(int(driver.board().RodCount()), 2);
+    QCOMPARE(driver.listItems(), QStringList());
+}
+
+void TestWorkingWindow::worksATypedProblem()
+{
+    WindowDriver driver;
+    // Offered by the list's menu, with no product in it.
+    QListWidget* list = driver.controls().list1;
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4), list->viewport()->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(list->viewport(), &event);
+    auto* menu = list->findChild<QMenu*>("ProductMenu");
+    QVERIFY(menu != nullptr);
+    QAction* work = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->isVisible() && !action->isSeparator())
+            work = work == nullptr ? action : nullptr;
+    QVERIFY2(work != nullptr && work->text() == "Work a problem\u2026", "one entry, Work a problem");
+    menu->close();
+    work->trigger();
+    WorkingWindow* working = driver.window().workingWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(working));
+    auto* multiplier = working->findChild<QLineEdit*>("FirstNumber");
+    auto* multiplicand = working->findChild<QLineEdit*>("SecondNumber");
+    QCOMPARE(multiplier->accessibleName(), QString("Multiplier"));
+    QCOMPARE(multiplicand->accessibleName(), QString("Multiplicand"));
+    multiplier->setText("307");
+    QTest::keyClicks(multiplicand, "1x2");
+    QTest::keyClick(multiplicand, Qt::Key_Return);
+    QCOMPARE(working->findChild<QLabel*>("ProblemMessage")->text(),
+             QString("The multiplicand is made of digits only: type the digits 0 to 9."));
+    multiplicand->setText("12");
+    QTest::keyClick(multiplicand, Qt::Key_Return);
+    QCOMPARE(working->windowTitle(), QString("Working: 307 × 12"));
+    QTest::keyClick(working, Qt::Key_End);
+    QCOMPARE(labelText(working, "Explanation"), QString("Add the rows column by column from the right, as the lines "
+                                                        "show, and carry where a column makes 10 or more. So 307 × 12 "
+                                                        "= 3684."));
+    // Nothing of it in the main window.
+    QCOMPARE(driver.listItems(), QStringList());
+    QCOMPARE(int(driver.board().RodCount()), 0);
+}
+
+QTEST_MAIN(TestWorkingWindow)
+#include "tst_working_window.moc"
