@@ -43,21 +43,19 @@ bool paintWorking(QPagedPaintDevice& device, const Lesson& lesson)
     pages.write(fromUtf8(lesson.title()), style.font(16, true));
     pages.advance(style.mm(5));
     // Paper holds the whole working, as watched, whatever the window shows.
-    Lesson watched = lesson;
-    watched.setPractising(false);
-    if (watched.stepCount() == 0) {
-        pages.write(fromUtf8(watched.view().words), style.font(11));
+    const std::vector<StepView> steps = lesson.wholeWorking();
+    if (lesson.stepCount() == 0) {
+        pages.write(fromUtf8(steps.front().words), style.font(11));
         return true;
     }
-    const QStringList columns = toLines(watched.columnLines());
-    for (int step = 0; step < watched.stepCount(); ++step) {
-        watched.goTo(step);
-        StepDrawing drawing(watched.view(), watched.rods(), columns, style);
+    const QStringList columns = toLines(lesson.columnLines());
+    for (std::size_t step = 0; step < steps.size(); ++step) {
+        StepDrawing drawing(steps[step], lesson.rods(), columns, style);
         const double height = drawing.layOut(pages.body().width(), style.mm(StepPictureMillimetres), &device);
         pages.makeRoom(height);
         drawing.paint(pages.painter(), QPointF(pages.body().left(), pages.top()));
         pages.advance(height + style.mm(4));
-        if (step + 1 < watched.stepCount()) {
+        if (step + 1 < steps.size()) {
             // A thin rule between steps.
             pages.painter().setPen(QPen(Qt::gray, style.mm(0.2)));
             pages.painter().drawLine(QLineF(pages.body().left(), pages.top(), pages.body().right(), pages.top()));

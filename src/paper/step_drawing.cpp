@@ -32,7 +32,7 @@ double StepDrawing::layOut(double width, double pictureLimit, const QPaintDevice
     const QFontMetricsF figureMetrics(figuresFont_, device);
     figures_.clear();
     figuresWidth_ = 0;
-    for (const std::string& line : view_.longWorking) {
+    for (const std::string& line : view_.longWorking.text()) {
         QStaticText laid(fromUtf8(line));
         laid.prepare(QTransform(), figuresFont_);
         figuresWidth_ = std::max(figuresWidth_, figureMetrics.horizontalAdvance(fromUtf8(line)));
@@ -90,7 +90,7 @@ void StepDrawing::paint(QPainter& painter, QPointF topLeft)
     if (!figures_.empty())
         drawFigures(painter, figures, figuresFont_, figures_, style_.colours(),
                     view_.markedColumn ? std::optional<int>(static_cast<int>(*view_.markedColumn)) : std::nullopt,
-                    view_.rowLines);
+                    view_.longWorking.rowLines());
     if (view_.showColumns) {
         y += figuresHeight_ + style_.mm(3);
         drawFlowingLines(painter, QRectF(topLeft.x(), y, pictureWidth_, pictureHeight_), columnsFont_, ink,

@@ -196,7 +196,7 @@ void WorkingWindow::applyZoom()
     picture_->setMinimumSize((QSizeF(240, 200) * zoom_).toSize());
     // Wide and tall enough for the whole working, so that the layout keeps
     // still while the steps add lines.
-    longMultiplication_->fitTo(toLines(lesson_.fullWorking()));
+    longMultiplication_->fitTo(toLines(lesson_.fullWorking().text()));
 }
 
 void WorkingWindow::showProduct(const ProductRecord& record)
@@ -281,17 +281,18 @@ void WorkingWindow::showStep()
     picture_->setRow(view.litRow ? &*view.litRow : nullptr,
                      view.digitsHidden ? RodsPicture::Digits::Hidden : RodsPicture::Digits::Shown);
     picture_->setMarkedDiagonal(view.markedDiagonal);
-    longMultiplication_->setLines(toLines(view.longWorking));
-    longMultiplication_->setMarkedColumn(
-        view.markedColumn ? std::optional<int>(static_cast<int>(*view.markedColumn)) : std::nullopt, view.rowLines);
+    longMultiplication_->setLines(toLines(view.longWorking.text()));
+    longMultiplication_->setMarkedColumn(view.markedColumn ? std::optional<int>(static_cast<int>(*view.markedColumn))
+                                                           : std::nullopt,
+                                         view.longWorking.rowLines());
 
     answers_->setVisible(view.answer.has_value());
     if (view.answer) {
         const AnswerView& answer = *view.answer;
         if (answer.open)
-            answers_->ask(fromUtf8(answer.question), fromUtf8(answer.name), fromUtf8(answer.typed));
+            answers_->ask(fromUtf8(answer.question()), fromUtf8(answer.name), fromUtf8(answer.typed));
         else
-            answers_->showAnswered(fromUtf8(answer.question), fromUtf8(answer.name), fromUtf8(answer.typed));
+            answers_->showAnswered(fromUtf8(answer.question()), fromUtf8(answer.name), fromUtf8(answer.typed));
         answers_->setHint(fromUtf8(answer.hint));
     }
     previous_->setEnabled(view.canGoBack);

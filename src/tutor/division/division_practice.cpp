@@ -26,7 +26,7 @@ DivisionPractice::DivisionPractice(const Division& division)
         digit.task = sentence("How many times does %1 go into %2? Find the largest row of the rods that is not more "
                               "than %2, and type its number.",
                               {division.divisor, part});
-        digit.box = sentence("%1 %2 %3 =", {part, DividedBy, division.divisor});
+        digit.asked = {part, std::string(DividedBy), division.divisor};
         questions_.push_back(digit);
         if (step.row == 0)
             continue; // nothing is taken away
@@ -37,22 +37,16 @@ DivisionPractice::DivisionPractice(const Division& division)
         left.task = sentence("Row %1 gives %2. Take it away from %3, column by column from the right, borrowing where "
                              "a column is too small, and type what is left.",
                              {std::to_string(step.row), number(step.product), part});
-        left.box = sentence("%1 − %2 =", {part, number(step.product)});
+        left.asked = {part, std::string(Minus), number(step.product)};
         questions_.push_back(left);
     }
-    states_.assign(questions_.size(), Practice::State::Open);
-    missed_.assign(questions_.size(), false);
-}
-
-std::size_t DivisionPractice::answered() const
-{
-    return static_cast<std::size_t>(std::find(states_.begin(), states_.end(), Practice::State::Open) - states_.begin());
+    track_ = QuestionTrack(questions_.size());
 }
 
 DivisionPractice::Attempt DivisionPractice::answer(std::size_t index, std::string_view typed)
 {
     Attempt attempt;
-    const TypedAnswer read = readOpenAnswer(index < questions() ? states_[index] : Practice::State::Right, typed);
+    const TypedAnswer read = track_.read(index, typed);
     if (!read.digits) {
         attempt.message = read.refusal;
         return attempt;
@@ -64,12 +58,11 @@ DivisionPractice::Attempt DivisionPractice::answer(std::size_t index, std::strin
         return attempt;
     }
     if (*read.digits == question.answer) {
-        states_[index] = Practice::State::Right;
-        attempt.outcome = Practice::Attempt::Outcome::Right;
+        track_.right(index);
+        attempt.outcome = AnswerOutcome::Right;
         return attempt;
     }
-    missed_[index] = true;
-    attempt.outcome = Practice::Attempt::Outcome::Wrong;
+    attempt.outcome = AnswerOutcome::Wrong;
     Hint hint;
     if (question.kind == DivisionQuestion::Kind::Digit) {
         const int row = (*read.digits)[0] - '0';
@@ -82,7 +75,7 @@ DivisionPractice::Attempt DivisionPractice::answer(std::size_t index, std::strin
     }
     attempt.message = std::move(hint.words);
     attempt.slip = hint.slip;
-    slips_.push_back(hint.slip);
+    track_.wrong(index, hint.slip);
     return attempt;
 }
 
@@ -121,9 +114,8 @@ DivisionPractice::Hint DivisionPractice::leftHint(const DivisionStep& step, cons
     const Place& column = step.columns[c];
     const int wrote = digitAt(typed, c);
     const std::string place(placeName(static_cast<int>(c)));
-    const std::string columnWords = subtractionInWords({column});
-    // "units: 8 − 4 = 4" without its place: that is said first.
-    const std::string working = columnWords.substr(columnWords.find(": ") + 2);
+    // Without its place: that is said first.
+    const std::string working = columnSubtractionInWords(column);
     if (column.in == 1 && wrote == (column.result + 1) % 10)
         return {hint
                     + sentence("The %1 column lent 1 to the column on its right: %2, not %3. The borrow was "
@@ -139,17 +131,9 @@ DivisionPractice::Hint DivisionPractice::leftHint(const DivisionStep& step, cons
             SlipKind::WrongDifference};
 }
 
-void DivisionPractice::reveal(std::size_t index)
-{
-    if (index < questions() && states_[index] == Practice::State::Open)
-        states_[index] = Practice::State::Shown;
-}
-
-std::string DivisionPractice::tally() const { return tallyOf(states_, missed_); }
-
 std::string DivisionPractice::summary() const
 {
-    const std::size_t right = rightAtFirstTry(states_, missed_);
+    const std::size_t right = rightFirst();
     const std::string result =
         sentence("%1 = %2, remainder %3",
                  {divisionOf(division_), withoutLeadingZeros(division_.quotient), number(division_.remainder)});

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "tutor/division/division.h"
-#include "tutor/multiplication/practice.h"
+#include "tutor/exercise/question_track.h"
+#include "tutor/exercise/step_view.h"
 
 #include <optional>
 #include <string>
@@ -18,7 +19,7 @@ struct DivisionQuestion {
     std::size_t step = 0; // the quotient digit it belongs to
     std::string answer;   // its digits
     std::string task;     // the question as the learner sees it
-    std::string box;      // what stands before the answer box: "36 ÷ 12 =", "36 − 36 ="
+    Expression asked;     // 36 ÷ 12, 36 − 36
 };
 
 // A learner working a long division: the questions in order, each answered
@@ -31,25 +32,26 @@ public:
 
     [[nodiscard]] std::size_t questions() const { return questions_.size(); }
     [[nodiscard]] const DivisionQuestion& question(std::size_t index) const { return questions_.at(index); }
-    [[nodiscard]] Practice::State state(std::size_t index) const { return states_.at(index); }
+    [[nodiscard]] QuestionState state(std::size_t index) const { return track_.state(index); }
     // How many questions are answered; they are answered in order.
-    [[nodiscard]] std::size_t answered() const;
-    [[nodiscard]] bool finished() const { return answered() == questions(); }
+    [[nodiscard]] std::size_t answered() const { return track_.answered(); }
+    [[nodiscard]] bool finished() const { return track_.finished(); }
 
     struct Attempt {
-        Practice::Attempt::Outcome outcome = Practice::Attempt::Outcome::Refused;
+        AnswerOutcome outcome = AnswerOutcome::Refused;
         std::string message;          // the refusal or the hint
         std::optional<int> markedRow; // the row of the rods the hint speaks of
         std::optional<SlipKind> slip; // when wrong
     };
     Attempt answer(std::size_t index, std::string_view typed);
-    void reveal(std::size_t index);
+    void reveal(std::size_t index) { track_.show(index); }
 
+    [[nodiscard]] const QuestionTrack& track() const { return track_; }
     // "Right at the first try: 2 of 5".
-    [[nodiscard]] std::string tally() const;
-    [[nodiscard]] std::size_t rightFirst() const { return rightAtFirstTry(states_, missed_); }
-    [[nodiscard]] std::size_t shown() const { return shownOf(states_); }
-    [[nodiscard]] const std::vector<SlipKind>& slips() const { return slips_; }
+    [[nodiscard]] std::string tally() const { return track_.tally(); }
+    [[nodiscard]] std::size_t rightFirst() const { return track_.rightFirst(); }
+    [[nodiscard]] std::size_t shown() const { return track_.shown(); }
+    [[nodiscard]] const std::vector<SlipKind>& slips() const { return track_.slips(); }
     [[nodiscard]] std::string summary() const;
 
 private:
@@ -62,9 +64,7 @@ private:
 
     Division division_;
     std::vector<DivisionQuestion> questions_;
-    std::vector<Practice::State> states_;
-    std::vector<bool> missed_;
-    std::vector<SlipKind> slips_;
+    QuestionTrack track_;
 };
 
 } // namespace rods

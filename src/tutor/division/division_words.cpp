@@ -9,7 +9,9 @@ namespace {
 std::string number(std::uint64_t value) { return std::to_string(value); }
 std::string number(int value) { return std::to_string(value); }
 
-std::string columnInWords(const Place& column)
+} // namespace
+
+std::string columnSubtractionInWords(const Place& column)
 {
     const std::string top = number(column.parts[0]), taken = number(column.parts[1]);
     const std::string difference = number(column.result);
@@ -21,8 +23,6 @@ std::string columnInWords(const Place& column)
         return sentence("%1 − 1 lent − %2 = %3", {top, taken, difference});
     return sentence("%1 − 1 lent − %2 needs a borrow: 1%1 − 1 − %2 = %3", {top, taken, difference});
 }
-
-} // namespace
 
 std::string divisionOf(const Division& division)
 {
@@ -38,7 +38,8 @@ std::string subtractionInWords(const std::vector<Place>& columns)
         if (c > 0 && c + 1 == columns.size() && column.parts[1] == 0 && column.in == 0 && column.result == 0
             && column.parts[0] == 0)
             break;
-        text += (c == 0 ? "" : "; ") + sentence("%1: %2", {placeName(static_cast<int>(c)), columnInWords(column)});
+        text += (c == 0 ? "" : "; ")
+                + sentence("%1: %2", {placeName(static_cast<int>(c)), columnSubtractionInWords(column)});
     }
     return text;
 }
@@ -74,30 +75,35 @@ std::string quotientStepInWords(const Division& division, std::size_t index)
     return text + ".";
 }
 
-std::vector<std::string> longDivision(const Division& division, std::size_t stepsShown)
+Figures longDivision(const Division& division, std::size_t stepsShown)
 {
-    const std::string bracket = division.divisor + " ) ";
-    const std::size_t indent = bracket.size();
-    const std::size_t width = indent + division.dividend.size();
-    // A number written so that its last digit stands under dividend digit k.
-    auto under = [indent](const std::string& number, std::size_t k) {
-        return std::string(indent + k + 1 - number.size(), ' ') + number;
-    };
+    const std::size_t digits = division.dividend.size();
+    // Where a number ends so that its last digit stands under dividend digit
+    // k (from the left), as a column from the right.
+    auto under = [digits](std::size_t k) { return digits - 1 - k; };
     stepsShown = std::min(stepsShown, division.steps.size());
-    std::string quotient(width, ' ');
+    Figures figures;
+    figures.newLine(); // the quotient, digit by digit over the dividend
     for (std::size_t i = 0; i < stepsShown; ++i)
-        quotient[indent + division.steps[i].lastDigit] = static_cast<char>('0' + division.steps[i].row);
-    std::vector<std::string> lines{quotient, std::string(indent, ' ') + std::string(division.dividend.size(), '-'),
-                                   bracket + division.dividend};
+        figures.digits(number(division.steps[i].row), under(division.steps[i].lastDigit));
+    figures.newLine();
+    figures.rule(digits);
+    figures.newLine();
+    figures.digits(division.dividend);
+    figures.sign(")", digits + 1);
+    figures.digits(division.divisor, digits + 3);
     for (std::size_t i = 0; i < stepsShown; ++i) {
         const DivisionStep& step = division.steps[i];
         std::uint64_t left = step.left;
-        std::size_t end = step.lastDigit;
+        const std::size_t end = step.lastDigit;
         if (step.row != 0) {
             const std::string product = number(step.product);
-            lines.push_back(under(product, end));
-            lines.push_back(under(std::string(std::max(product.size(), number(step.part).size()), '-'), end));
-            lines.push_back(under(number(left), end));
+            figures.newLine();
+            figures.digits(product, under(end));
+            figures.newLine();
+            figures.rule(std::max(product.size(), number(step.part).size()), under(end));
+            figures.newLine();
+            figures.digits(number(left), under(end));
         } else if (i == 0) {
             // The whole dividend is less than the divisor: all of it is left.
             continue;
@@ -105,12 +111,12 @@ std::vector<std::string> longDivision(const Division& division, std::size_t step
         if (step.broughtDown) {
             // The digit brought down joins what is left, on the same line.
             left = left * 10 + static_cast<std::uint64_t>(*step.broughtDown);
-            lines.back() = under(number(left), end + 1);
+            figures.clearLine();
+            figures.digits(number(left), under(end + 1));
         }
     }
-    for (std::string& line : lines)
-        line.resize(width, ' ');
-    return lines;
+    figures.padTo(division.divisor.size() + 3 + digits);
+    return figures;
 }
 
 std::string divisionResultInWords(const Division& division)

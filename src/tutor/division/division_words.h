@@ -1,14 +1,13 @@
 #pragma once
 
 #include "tutor/division/division.h"
+#include "tutor/exercise/figures.h"
+#include "tutor/exercise/signs.h"
 
 #include <string>
 #include <string_view>
 
 namespace rods {
-
-// The division sign, U+00F7, in UTF-8.
-inline constexpr std::string_view DividedBy = "\xc3\xb7";
 
 // "3684 ÷ 12".
 [[nodiscard]] std::string divisionOf(const Division& division);
@@ -29,8 +28,11 @@ inline constexpr std::string_view DividedBy = "\xc3\xb7";
 // the first `stepsShown` quotient digits worked: the quotient over the
 // dividend, the divisor left of the bracket, each product under the digits it
 // is taken from and what is left under it with the next digit brought down.
-// Every line has the same width, for a fixed-width font.
-[[nodiscard]] std::vector<std::string> longDivision(const Division& division, std::size_t stepsShown);
+[[nodiscard]] Figures longDivision(const Division& division, std::size_t stepsShown);
+
+// One column of top − taken, without its place: "4 − 6 needs a borrow:
+// 14 − 6 = 8", "3 − 1 lent − 2 = 0".
+[[nodiscard]] std::string columnSubtractionInWords(const Place& column);
 
 // top − taken, column by column from the right: "units: 4 − 6 needs a
 // borrow: 14 − 6 = 8; tens: 3 − 1 lent − 2 = 0".

@@ -1,6 +1,7 @@
 #include "tutor/exercise/figures.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace rods {
 
@@ -57,26 +58,25 @@ std::vector<std::string> Figures::text() const
     for (const FigureLine& line : lines_) {
         // A column each, blank where no run stands, then joined: a sign may
         // take more than one byte.
-        std::vector<std::string> cells(columns, " ");
+        std::vector<std::string_view> cells(columns, " ");
         for (const FigureRun& run : line.runs) {
             const std::size_t first = columns - run.right - run.width;
             for (std::size_t i = 0; i < run.width; ++i) {
-                std::string& cell = cells[first + i];
                 switch (run.kind) {
                 case FigureRun::Kind::Digits:
-                    cell = std::string(1, run.text[i]);
+                    cells[first + i] = std::string_view(run.text).substr(i, 1);
                     break;
                 case FigureRun::Kind::Sign:
-                    cell = run.text;
+                    cells[first + i] = run.text;
                     break;
                 case FigureRun::Kind::Rule:
-                    cell = "-";
+                    cells[first + i] = "-";
                     break;
                 }
             }
         }
         std::string joined;
-        for (const std::string& cell : cells)
+        for (std::string_view cell : cells)
             joined += cell;
         text.push_back(joined);
     }

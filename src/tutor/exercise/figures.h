@@ -35,6 +35,8 @@ public:
     void rule(std::size_t width, std::size_t right = 0);
     // Starts a new line; a row of the sum when `isRow`.
     void newLine(bool isRow = false);
+    // Empties the last line, to be written again.
+    void clearLine() { current().runs.clear(); }
 
     [[nodiscard]] const std::vector<FigureLine>& lines() const { return lines_; }
     [[nodiscard]] bool empty() const { return lines_.empty(); }

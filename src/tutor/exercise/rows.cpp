@@ -13,6 +13,16 @@ std::string withoutLeadingZeros(std::string digits)
     return first == std::string::npos ? "0" : digits.substr(first);
 }
 
+std::string rodDigits(const std::vector<int>& rods)
+{
+    std::string text;
+    for (int digit : rods)
+        text += static_cast<char>('0' + digit);
+    return text;
+}
+
+std::string multiplierValue(const std::vector<int>& rods) { return withoutLeadingZeros(rodDigits(rods)); }
+
 RowReading readRow(const BoardState& board, int place, int digit)
 {
     RowReading row;

@@ -49,6 +49,13 @@ struct ColumnSum {
 };
 [[nodiscard]] ColumnSum addInColumns(const std::vector<std::string>& numbers);
 
+// The rods' digits as they stand, left to right ("07").
+[[nodiscard]] std::string rodDigits(const std::vector<int>& rods);
+
+// The rods' digits as one number, without leading zeros ("7" for the rods 0
+// and 7).
+[[nodiscard]] std::string multiplierValue(const std::vector<int>& rods);
+
 // Row `digit` read across the board's rods, diagonal by diagonal from the
 // right, for the multiplicand digit in place `place` (0 for the units). The
 // board must hold at least one rod.

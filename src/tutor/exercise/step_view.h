@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tutor/exercise/figures.h"
 #include "tutor/exercise/rows.h"
 
 #include <optional>
@@ -8,36 +9,49 @@
 
 namespace rods {
 
-// What the answer panel shows at a step the learner answers or answered.
-struct AnswerView {
-    std::string question; // before the box: "307 × 2 =", "36 ÷ 12 ="
-    std::string name;     // for screen readers: "Answer for step 1 of 3: 307 × 2"
-    std::string typed;    // what was typed; once settled, the answer
-    std::string hint;     // the hint for the last try, or the verdict
-    bool open = false;    // still to be answered
+// What a question asks, as two numbers and the sign between them: 307 × 2,
+// 36 ÷ 12, 36 − 36. Its text is made in one place (`text()`), so a question
+// is never cut out of a sentence.
+struct Expression {
+    std::string left;
+    std::string sign; // in UTF-8
+    std::string right;
+
+    [[nodiscard]] std::string text() const { return left + " " + sign + " " + right; } // "307 × 2"
 };
 
-// Everything one step of a working shows, for a product or a long division,
-// watched or worked by the learner: whatever shows a step (the window, and
-// later paper) puts this on its surface and decides nothing.
+// What the answer panel shows at a step the learner answers or answered.
+struct AnswerView {
+    Expression asked;
+    std::string name;  // for screen readers: "Answer for step 1 of 3: 307 × 2"
+    std::string typed; // what was typed; once settled, the answer
+    std::string hint;  // the hint for the last try, or the verdict
+    bool open = false; // still to be answered
+
+    // Before the box: "307 × 2 =", "36 ÷ 12 =".
+    [[nodiscard]] std::string question() const { return asked.text() + " ="; }
+};
+
+// Everything one step of a working shows, for any operation, watched or
+// worked by the learner: whatever shows a step (the window, paper, a
+// picture) puts this on its surface and decides nothing.
 struct StepView {
     bool hasSteps = false; // without, only the words: why there is no working
     std::string counter;   // "Step 2 of 5"
     std::string words;
 
     // The picture: the rods with a row lit (its diagonals' digits hidden while
-    // the learner works them out, one diagonal marked by a hint), or at the
-    // adding step its columns instead.
+    // the learner works them out, one diagonal marked by a hint), or at a
+    // product's adding step its columns instead.
     std::optional<RowReading> litRow;
     bool digitsHidden = false;
     std::optional<std::size_t> markedDiagonal;
     bool showColumns = false;
 
     // The long multiplication or division so far, and the column a hint
-    // points at in the lines that are rows.
-    std::vector<std::string> longWorking;
+    // points at (from the right) in its lines that are rows.
+    Figures longWorking;
     std::optional<std::size_t> markedColumn;
-    std::vector<int> rowLines;
 
     std::optional<AnswerView> answer; // while the learner works the problem
     std::string tally;                // while the learner works the problem

@@ -41,11 +41,10 @@ SlipKind slipKindOf(Slip slip)
 
 StepQuestion questionFor(const Reading& reading, std::size_t step)
 {
-    const std::string times = timesOf(reading);
     StepQuestion question;
     if (step < reading.rows.size()) {
         const RowReading& row = reading.rows[step];
-        question.whole = times + std::to_string(row.digit);
+        question.asked = {multiplierValue(reading.rods), std::string(Times), std::to_string(row.digit)};
         question.answer = row.partial;
         question.places = row.diagonals;
         question.kind = PlaceKind::Diagonal;
@@ -54,7 +53,7 @@ StepQuestion questionFor(const Reading& reading, std::size_t step)
         if (row.partial != "0")
             question.placeZeros = static_cast<std::size_t>(row.place);
     } else {
-        question.whole = times + reading.multiplicand;
+        question.asked = {multiplierValue(reading.rods), std::string(Times), reading.multiplicand};
         question.answer = reading.product;
         question.places = reading.columns;
         question.kind = PlaceKind::Column;
@@ -68,23 +67,15 @@ Practice::Practice(const Reading& reading)
     for (std::size_t step = 0; step < reading.steps(); ++step)
         questions_.push_back(questionFor(reading, step));
     product_ = timesOf(reading) + reading.multiplicand + " = " + reading.product;
-    states_.assign(questions_.size(), State::Open);
-    missed_.assign(questions_.size(), false);
-}
-
-std::size_t Practice::answered() const
-{
-    return static_cast<std::size_t>(std::find(states_.begin(), states_.end(), State::Open) - states_.begin());
+    track_ = QuestionTrack(questions_.size());
 }
 
 std::size_t Practice::reachable() const { return std::min(answered(), steps() == 0 ? 0 : steps() - 1); }
 
-bool Practice::finished() const { return answered() == steps(); }
-
 Practice::Attempt Practice::answer(std::size_t step, std::string_view typed)
 {
     Attempt attempt;
-    const TypedAnswer read = readOpenAnswer(step < steps() ? states_[step] : State::Right, typed);
+    const TypedAnswer read = track_.read(step, typed);
     if (!read.digits) {
         attempt.message = read.refusal;
         return attempt;
@@ -102,75 +93,38 @@ Practice::Attempt Practice::answer(std::size_t step, std::string_view typed)
                        : std::string_view(typedDigits);
     const AnswerCheck check = checkAnswer(question.answer, question.places, checked);
     if (check.right()) {
-        states_[step] = State::Right;
+        track_.right(step);
         attempt.outcome = Attempt::Outcome::Right;
         if (writtenInPlace)
-            attempt.message = sentence("%1 = %2, written %3 in the %4 place.",
-                                       {question.whole, question.answer, typedDigits, placeName(question.place)});
+            attempt.message =
+                sentence("%1 = %2, written %3 in the %4 place.",
+                         {question.asked.text(), question.answer, typedDigits, placeName(question.place)});
         return attempt;
     }
-    missed_[step] = true;
     attempt.outcome = Attempt::Outcome::Wrong;
     if (question.placeZeros > 0 && zeros > rowZeros && !writtenInPlace && typedDigits.size() > question.answer.size()) {
         // Zeros typed for the place, but not as many as it has.
         attempt.message = sentence("Your answer ends in %1, but %2 written in the %3 place ends in %4.",
-                                   {counted(zeros, "zero", "zeros"), question.whole, placeName(question.place),
+                                   {counted(zeros, "zero", "zeros"), question.asked.text(), placeName(question.place),
                                     counted(rowZeros + question.placeZeros, "zero", "zeros")});
         attempt.slip = SlipKind::PlaceZeros;
-        slips_.push_back(*attempt.slip);
+        track_.wrong(step, *attempt.slip);
         return attempt;
     }
-    attempt.message = hintInWords(check, question.places, question.kind, question.whole,
+    attempt.message = hintInWords(check, question.places, question.kind, question.asked.text(),
                                   writtenInPlace ? question.placeZeros : 0, placeName(question.place));
     if (check.place < question.places.size())
         attempt.markedPlace = check.place;
     attempt.slip = slipKindOf(check.slip);
-    slips_.push_back(*attempt.slip);
+    track_.wrong(step, *attempt.slip);
     return attempt;
 }
-
-void Practice::reveal(std::size_t step)
-{
-    if (step < steps() && states_[step] == State::Open)
-        states_[step] = State::Shown;
-}
-
-TypedAnswer readOpenAnswer(Practice::State state, std::string_view typed)
-{
-    if (state != Practice::State::Open)
-        return {std::nullopt, "This step is done already."};
-    return readAnswer(typed);
-}
-
-std::size_t rightAtFirstTry(const std::vector<Practice::State>& states, const std::vector<bool>& missed)
-{
-    std::size_t count = 0;
-    for (std::size_t step = 0; step < states.size(); ++step)
-        if (states[step] == Practice::State::Right && !missed[step])
-            ++count;
-    return count;
-}
-
-std::string tallyOf(const std::vector<Practice::State>& states, const std::vector<bool>& missed)
-{
-    return sentence("Right at the first try: %1 of %2",
-                    {std::to_string(rightAtFirstTry(states, missed)), std::to_string(states.size())});
-}
-
-std::size_t shownOf(const std::vector<Practice::State>& states)
-{
-    return static_cast<std::size_t>(std::count(states.begin(), states.end(), Practice::State::Shown));
-}
-
-std::string Practice::tally() const { return tallyOf(states_, missed_); }
-std::size_t Practice::rightFirst() const { return rightAtFirstTry(states_, missed_); }
-std::size_t Practice::shown() const { return shownOf(states_); }
 
 std::string Practice::summary() const
 {
     if (steps() == 0)
         return {};
-    const std::size_t right = rightAtFirstTry(states_, missed_);
+    const std::size_t right = rightFirst();
     if (right == steps())
         return sentence("Well done! %1, and all %2 were right at the first try.",
                         {product_, counted(steps(), "step", "steps")});

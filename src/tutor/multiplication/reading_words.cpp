@@ -19,16 +19,6 @@ std::string rowOpening(const Reading& reading, const RowReading& row)
 
 std::string timesOf(const Reading& reading) { return multiplierValue(reading.rods) + " " + std::string(Times) + " "; }
 
-std::string rodDigits(const std::vector<int>& rods)
-{
-    std::string text;
-    for (int digit : rods)
-        text += static_cast<char>('0' + digit);
-    return text;
-}
-
-std::string multiplierValue(const std::vector<int>& rods) { return withoutLeadingZeros(rodDigits(rods)); }
-
 std::string sumInWords(const std::vector<int>& parts, int carryIn, int sum)
 {
     std::vector<std::string> terms;
@@ -168,35 +158,39 @@ std::string sumTask(const Reading& reading)
            + timesOf(reading) + reading.multiplicand + ".";
 }
 
-std::vector<std::string> longMultiplication(const Reading& reading, std::size_t rowsShown, Total shownTotal)
+Figures longMultiplication(const Reading& reading, std::size_t rowsShown, Total shownTotal)
 {
-    std::vector<std::string> lines{rodDigits(reading.rods), std::string(Times) + " " + reading.multiplicand};
     std::vector<std::string> rows;
     for (std::size_t i = 0; i < std::min(rowsShown, reading.rows.size()); ++i)
         if (reading.rows[i].digit != 0)
             rows.push_back(reading.rows[i].shifted());
     const std::string total = shownTotal == Total::Shown ? addInColumns(rows).sum : std::string();
-    // The sign counts as one column: it is one character on the screen.
-    auto width = [](const std::string& line) { return line.size() - (line.starts_with(Times) ? 1 : 0); };
-    std::size_t widest = 0;
-    for (const std::string& line : lines)
-        widest = std::max(widest, width(line));
-    for (const std::string& line : rows)
-        widest = std::max(widest, line.size());
+    // The sign stands one blank left of the multiplicand.
+    std::size_t widest = std::max(reading.rods.size(), reading.multiplicand.size() + 2);
+    for (const std::string& row : rows)
+        widest = std::max(widest, row.size());
     widest = std::max(widest, total.size());
 
-    const std::string rule(widest, '-');
-    lines.push_back(rule);
-    if (!rows.empty()) {
-        lines.insert(lines.end(), rows.begin(), rows.end());
-        if (!total.empty()) {
-            lines.push_back(rule);
-            lines.push_back(total);
-        }
+    Figures figures;
+    figures.digits(rodDigits(reading.rods));
+    figures.newLine();
+    figures.sign(std::string(Times), reading.multiplicand.size() + 1);
+    figures.digits(reading.multiplicand);
+    figures.newLine();
+    figures.rule(widest);
+    if (rows.empty())
+        return figures;
+    for (const std::string& row : rows) {
+        figures.newLine(true);
+        figures.digits(row);
     }
-    for (std::string& line : lines)
-        line.insert(0, widest - width(line), ' ');
-    return lines;
+    if (!total.empty()) {
+        figures.newLine();
+        figures.rule(widest);
+        figures.newLine();
+        figures.digits(total);
+    }
+    return figures;
 }
 
 } // namespace rods

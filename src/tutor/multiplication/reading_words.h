@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tutor/exercise/figures.h"
+#include "tutor/exercise/signs.h"
 #include "tutor/multiplication/reading.h"
 
 #include <string>
@@ -7,9 +9,6 @@
 #include <vector>
 
 namespace rods {
-
-// The multiplication sign, U+00D7, in UTF-8.
-inline constexpr std::string_view Times = "\xc3\x97";
 
 // A diagonal or a column in words: "7", "0 + 1 = 1", "3 + 1 carried = 4",
 // "4 + 6 = 10: write 0, carry 1".
@@ -42,19 +41,10 @@ inline constexpr std::string_view Times = "\xc3\x97";
 enum class Total { Shown, Hidden };
 
 // The long multiplication with the first `rowsShown` rows revealed (zero rows
-// are left out), then the running total; every line right-aligned to one
-// width, for a fixed-width font.
-[[nodiscard]] std::vector<std::string> longMultiplication(const Reading& reading, std::size_t rowsShown,
-                                                          Total total = Total::Shown);
+// are left out), then the running total.
+[[nodiscard]] Figures longMultiplication(const Reading& reading, std::size_t rowsShown, Total total = Total::Shown);
 
 // "307 × ", the start of every product the words name.
 [[nodiscard]] std::string timesOf(const Reading& reading);
-
-// The rods' digits as they stand, left to right ("07").
-[[nodiscard]] std::string rodDigits(const std::vector<int>& rods);
-
-// The rods' digits as one number, without leading zeros ("7" for the rods 0
-// and 7).
-[[nodiscard]] std::string multiplierValue(const std::vector<int>& rods);
 
 } // namespace rods

@@ -1,11 +1,6 @@
 #include "tutor/session/lesson.h"
 
-#include "core/board_state.h"
-#include "tutor/division/division_words.h"
 #include "tutor/exercise/sentence.h"
-#include "tutor/multiplication/reading_words.h"
-
-#include <algorithm>
 
 namespace rods {
 namespace {
@@ -31,73 +26,64 @@ std::string simplified(std::string_view text)
 
 } // namespace
 
-Lesson Lesson::ofProduct(const ProductRecord& record)
+Lesson::Lesson(Exercise exercise)
+    : exercise_(std::move(exercise))
 {
-    Lesson lesson;
-    lesson.rods_ = record.rods;
-    lesson.record_ = record;
-    lesson.working_ = workOut(record);
-    lesson.startPractice();
-    return lesson;
+    startPractice();
 }
 
-Lesson Lesson::ofProblem(const Problem& problem)
-{
-    if (problem.operation == Operation::Multiply) // in no list: the words compare it with none
-        return ofProduct({problem.rods, static_cast<double>(problem.number), std::string()});
-    Lesson lesson;
-    lesson.rods_ = problem.rods;
-    lesson.divisionProblem_ = problem;
-    BoardState board;
-    for (int digit : problem.rods)
-        board.placeRod(digit);
-    lesson.division_ = divideOnRods(board, problem.number);
-    lesson.startPractice();
-    return lesson;
-}
+Lesson Lesson::ofProduct(const ProductRecord& record) { return Lesson(exerciseFor(record)); }
+
+Lesson Lesson::ofProblem(const Problem& problem) { return Lesson(exerciseFor(problem)); }
 
 std::string Lesson::title() const
 {
-    return divisionProblem_ ? "Working: " + problemText(*divisionProblem_) : workingTitle(record_);
+    return std::visit([](const auto& exercise) { return exercise.title(); }, exercise_);
+}
+
+const std::vector<int>& Lesson::rods() const
+{
+    return std::visit([](const auto& exercise) -> const std::vector<int>& { return exercise.rods(); }, exercise_);
 }
 
 std::vector<std::string> Lesson::columnLines() const
 {
-    return working_.reading && working_.reading->hasSumStep() ? rods::columnLines(*working_.reading)
-                                                              : std::vector<std::string>();
+    return std::visit([](const auto& exercise) { return exercise.columnLines(); }, exercise_);
 }
 
-std::vector<std::string> Lesson::fullWorking() const
+Figures Lesson::fullWorking() const
 {
-    if (working_.reading)
-        return longMultiplication(*working_.reading, SIZE_MAX);
-    if (division_)
-        return longDivision(*division_, division_->steps.size());
-    return {};
+    return std::visit([](const auto& exercise) { return exercise.fullWorking(); }, exercise_);
 }
 
-std::string Lesson::key() const { return working_.reading ? productSentence(record_) : std::string(); }
+std::string Lesson::key() const
+{
+    return std::visit([](const auto& exercise) { return exercise.key(); }, exercise_);
+}
 
 int Lesson::stepCount() const
 {
-    // A division: its multiples, a step per quotient digit, and the result.
-    if (division_)
-        return static_cast<int>(division_->steps.size()) + 2;
-    return working_.reading ? static_cast<int>(working_.reading->steps()) : 0;
+    return std::visit([](const auto& exercise) { return exercise.stepCount(); }, exercise_);
 }
 
-bool Lesson::practising() const { return practising_ && (working_.reading || division_); }
+const QuestionTrack& Lesson::track() const
+{
+    return std::visit([](const auto& exercise) -> const QuestionTrack& { return exercise.track(); }, exercise_);
+}
+
+int Lesson::stepOf(std::size_t question) const
+{
+    return std::visit([question](const auto& exercise) { return exercise.stepOf(question); }, exercise_);
+}
+
+bool Lesson::practising() const { return practising_ && stepCount() > 0; }
 
 int Lesson::lastReachable() const
 {
-    if (!practising())
+    if (!practising() || track().finished())
         return stepCount() - 1;
-    if (!division_)
-        return static_cast<int>(practice_.reachable());
-    // The multiples, and the quotient digits up to the one being worked.
-    if (divisionPractice_.finished())
-        return stepCount() - 1;
-    return static_cast<int>(divisionPractice_.question(divisionPractice_.answered()).step) + 1;
+    // The steps up to the one whose question is being worked.
+    return stepOf(track().answered());
 }
 
 bool Lesson::goTo(int step)
@@ -123,28 +109,19 @@ void Lesson::setPractising(bool on)
 
 void Lesson::startPractice()
 {
-    practice_ = working_.reading ? Practice(*working_.reading) : Practice();
-    divisionPractice_ = division_ ? DivisionPractice(*division_) : DivisionPractice();
-    const std::size_t questions = division_ ? divisionPractice_.questions() : practice_.steps();
-    typed_.assign(questions, std::string());
-    verdicts_.assign(questions, std::string());
-    markedPlace_.reset();
-    markedRow_.reset();
+    std::visit([](auto& exercise) { exercise.startPractice(); }, exercise_);
+    typed_.assign(track().size(), std::string());
+    verdicts_.assign(track().size(), std::string());
+    mark_ = {};
     notice_.clear();
 }
 
 std::optional<std::size_t> Lesson::openQuestion() const
 {
-    if (!practising())
+    if (!practising() || track().finished())
         return std::nullopt;
-    if (!division_) {
-        const auto step = static_cast<std::size_t>(step_);
-        return practice_.state(step) == Practice::State::Open ? std::optional<std::size_t>(step) : std::nullopt;
-    }
-    if (divisionPractice_.finished())
-        return std::nullopt;
-    const std::size_t open = divisionPractice_.answered();
-    if (static_cast<int>(divisionPractice_.question(open).step) + 1 != step_)
+    const std::size_t open = track().answered();
+    if (stepOf(open) != step_)
         return std::nullopt;
     return open;
 }
@@ -154,39 +131,26 @@ Lesson::Outcome Lesson::answer(std::string_view typed)
     const std::optional<std::size_t> open = openQuestion();
     if (!open)
         return {};
+    ExerciseAttempt attempt = std::visit([&](auto& exercise) { return exercise.answer(*open, typed); }, exercise_);
     Outcome outcome;
-    std::string message;
-    Practice::Attempt::Outcome result = Practice::Attempt::Outcome::Refused;
-    if (division_) {
-        DivisionPractice::Attempt attempt = divisionPractice_.answer(*open, typed);
-        result = attempt.outcome;
-        message = std::move(attempt.message);
-        if (result == Practice::Attempt::Outcome::Wrong)
-            markedRow_ = attempt.markedRow;
-    } else {
-        Practice::Attempt attempt = practice_.answer(*open, typed);
-        result = attempt.outcome;
-        message = std::move(attempt.message);
-        if (result == Practice::Attempt::Outcome::Wrong)
-            markedPlace_ = attempt.markedPlace;
-    }
-    switch (result) {
-    case Practice::Attempt::Outcome::Refused:
+    switch (attempt.outcome) {
+    case AnswerOutcome::Refused:
         // Counts as no try: said, and nothing kept.
-        notice_ = message;
+        notice_ = attempt.message;
         outcome.kind = Outcome::Kind::Refused;
         return outcome;
-    case Practice::Attempt::Outcome::Wrong:
+    case AnswerOutcome::Wrong:
         typed_[*open] = std::string(typed);
-        verdicts_[*open] = message;
+        verdicts_[*open] = attempt.message;
+        mark_ = attempt.mark;
         notice_.clear();
         outcome.kind = Outcome::Kind::Wrong;
         return outcome;
-    case Practice::Attempt::Outcome::Right:
+    case AnswerOutcome::Right:
         break;
     }
     typed_[*open] = simplified(typed);
-    outcome = settle(*open, message.empty() ? std::string("Right!") : "Right! " + message);
+    outcome = settle(*open, attempt.message.empty() ? std::string("Right!") : "Right! " + attempt.message);
     outcome.kind = Outcome::Kind::Right;
     return outcome;
 }
@@ -196,13 +160,7 @@ Lesson::Outcome Lesson::reveal()
     const std::optional<std::size_t> open = openQuestion();
     if (!open)
         return {};
-    if (division_) {
-        divisionPractice_.reveal(*open);
-        typed_[*open] = divisionPractice_.question(*open).answer;
-    } else {
-        practice_.reveal(*open);
-        typed_[*open] = practice_.question(*open).answer;
-    }
+    typed_[*open] = std::visit([&](auto& exercise) { return exercise.reveal(*open); }, exercise_);
     Outcome outcome = settle(*open, sentence("The answer is %1.", {typed_[*open]}));
     outcome.kind = Outcome::Kind::Right;
     return outcome;
@@ -211,228 +169,76 @@ Lesson::Outcome Lesson::reveal()
 Lesson::Outcome Lesson::settle(std::size_t question, const std::string& verdict)
 {
     Outcome outcome;
-    markedPlace_.reset();
-    markedRow_.reset();
+    mark_ = {};
     notice_.clear();
-    const std::string nextStep = sentence("Press Next for step %1.", {std::to_string(step_ + 2)});
-    if (!division_) {
-        outcome.stepDone = true;
-        outcome.finished = practice_.finished();
-        verdicts_[question] = verdict + " " + (outcome.finished ? practice_.summary() : nextStep);
-        return outcome;
-    }
-    outcome.finished = divisionPractice_.finished();
-    outcome.stepDone =
-        outcome.finished
-        || divisionPractice_.question(divisionPractice_.answered()).step != divisionPractice_.question(question).step;
+    outcome.finished = track().finished();
+    outcome.stepDone = outcome.finished || stepOf(track().answered()) != stepOf(question);
     if (outcome.finished)
-        verdicts_[question] = verdict + " " + divisionPractice_.summary() + " Press Next for the result.";
+        verdicts_[question] =
+            verdict + " " + std::visit([](const auto& exercise) { return exercise.closing(); }, exercise_);
     else if (outcome.stepDone)
-        verdicts_[question] = verdict + " " + nextStep;
+        verdicts_[question] = verdict + " " + sentence("Press Next for step %1.", {std::to_string(step_ + 2)});
     else {
-        // The step's second question is asked at once, under the verdict.
+        // The step's next question is asked at once, under the verdict.
         verdicts_[question] = verdict;
         notice_ = verdict;
     }
     return outcome;
 }
 
-bool Lesson::workedInPart() const
-{
-    if (division_)
-        return divisionPractice_.answered() > 0 && !divisionPractice_.finished();
-    return working_.reading && practice_.answered() > 0 && !practice_.finished();
-}
+bool Lesson::workedInPart() const { return stepCount() > 0 && track().answered() > 0 && !track().finished(); }
 
-bool Lesson::finished() const { return division_ ? divisionPractice_.finished() : practice_.finished(); }
+bool Lesson::finished() const { return track().finished(); }
 
 ProgressRecord Lesson::record() const
 {
     ProgressRecord record;
-    auto count = [&record](const std::vector<SlipKind>& slips) {
-        for (SlipKind slip : slips)
-            ++record.slips[static_cast<std::size_t>(slip)];
-    };
-    if (divisionProblem_) {
-        record.problem = *divisionProblem_;
-        record.steps = static_cast<int>(divisionPractice_.questions());
-        record.rightFirst = static_cast<int>(divisionPractice_.rightFirst());
-        record.shown = static_cast<int>(divisionPractice_.shown());
-        count(divisionPractice_.slips());
-    } else if (working_.reading) {
-        record.problem.rods = record_.rods;
-        record.problem.number = std::stoull(working_.reading->multiplicand);
-        record.steps = static_cast<int>(practice_.steps());
-        record.rightFirst = static_cast<int>(practice_.rightFirst());
-        record.shown = static_cast<int>(practice_.shown());
-        count(practice_.slips());
-    }
+    if (stepCount() == 0)
+        return record;
+    record.problem = problemOf(exercise_);
+    record.steps = static_cast<int>(track().size());
+    record.rightFirst = static_cast<int>(track().rightFirst());
+    record.shown = static_cast<int>(track().shown());
+    for (SlipKind slip : track().slips())
+        ++record.slips[static_cast<std::size_t>(slip)];
     return record;
 }
 
-std::string Lesson::counter() const
+StepView Lesson::viewOf(int step, bool practising, std::optional<std::size_t> open) const
 {
-    return sentence("Step %1 of %2", {std::to_string(step_ + 1), std::to_string(stepCount())});
-}
-
-std::string Lesson::answerName(const std::string& what) const
-{
-    return sentence("Answer for step %1 of %2: %3", {std::to_string(step_ + 1), std::to_string(stepCount()), what});
-}
-
-std::string Lesson::stepWords(int step) const
-{
-    const auto index = static_cast<std::size_t>(step);
-    if (!division_)
-        return stepInWords(*working_.reading, index, record_.listed);
-    if (index == 0)
-        return multiplesInWords(*division_);
-    if (index <= division_->steps.size())
-        return quotientStepInWords(*division_, index - 1);
-    return divisionResultInWords(*division_);
+    const AnswersSoFar answers{practising, open, typed_, verdicts_, mark_};
+    StepView view = std::visit([&](const auto& exercise) { return exercise.view(step, answers); }, exercise_);
+    if (view.hasSteps) {
+        view.counter = sentence("Step %1 of %2", {std::to_string(step + 1), std::to_string(stepCount())});
+        view.canGoBack = step > 0;
+        view.canGoOn = step < (practising ? lastReachable() : stepCount() - 1);
+    }
+    return view;
 }
 
 StepView Lesson::view() const
 {
-    StepView view;
-    view.practising = practising();
-    if (divisionProblem_)
-        divisionView(view);
-    else
-        productView(view);
-    if (view.hasSteps) {
-        view.counter = counter();
-        view.canGoBack = step_ > 0;
-        view.canGoOn = step_ < lastReachable();
-    }
+    StepView view = viewOf(step_, practising(), openQuestion());
     if (view.answer && !notice_.empty())
         view.answer->hint = notice_;
     return view;
 }
 
-void Lesson::productView(StepView& view) const
+std::vector<StepView> Lesson::wholeWorking() const
 {
-    if (!working_.reading) {
-        view.words = productSentence(record_) + "\n" + working_.whyNot;
-        return;
-    }
-    view.hasSteps = true;
-    const Reading& reading = *working_.reading;
-    const auto index = static_cast<std::size_t>(step_);
-    // An open step keeps its answer hidden: the diagonals' digits, its row in
-    // the long multiplication and the total.
-    const bool open = openQuestion().has_value();
-    const bool isRow = index < reading.rows.size();
-    view.showColumns = !isRow && !open;
-    if (isRow)
-        view.litRow = reading.rows[index];
-    view.digitsHidden = open;
-    if (open && isRow)
-        view.markedDiagonal = markedPlace_;
-    view.words = open ? practice_.question(index).task : stepWords(step_);
-    // The total stands under the rows only at the last step, once it is done.
-    const Total total = step_ == stepCount() - 1 && !open ? Total::Shown : Total::Hidden;
-    view.longWorking = longMultiplication(reading, open ? index : index + 1, total);
-    // The column a hint points at stands out in the rows, as a diagonal does
-    // in the picture: the lines under the first rule that are not rules.
-    if (open && !isRow)
-        view.markedColumn = markedPlace_;
-    for (std::size_t line = 3; line < view.longWorking.size(); ++line)
-        if (view.longWorking[line].find('-') == std::string::npos)
-            view.rowLines.push_back(static_cast<int>(line));
-    if (!view.practising)
-        return;
-    const StepQuestion& question = practice_.question(index);
-    std::string name = answerName(question.whole);
-    if (question.kind == PlaceKind::Column)
-        name += ", the sum of the rows";
-    view.answer = AnswerView{question.whole + " =", name, typed_[index], verdicts_[index], open};
-    view.tally = practice_.tally();
-}
-
-void Lesson::divisionView(StepView& view) const
-{
-    if (!division_) {
-        view.words = sentence("%1: dividing by 0 has no answer. The rods make 0, and every row of them is 0, so no "
-                              "row comes near %2.",
-                              {problemText(*divisionProblem_), std::to_string(divisionProblem_->number)});
-        return;
-    }
-    view.hasSteps = true;
-    const auto index = static_cast<std::size_t>(step_);
-    const std::size_t quotientSteps = division_->steps.size();
-    // The multiples, then a quotient digit each step, then the result.
-    const DivisionStep* digit = index >= 1 && index <= quotientSteps ? &division_->steps[index - 1] : nullptr;
-    std::size_t shown = index == 0 ? 0 : std::min(index, quotientSteps);
-    auto rowOf = [this](int row) { return division_->readings.at(static_cast<std::size_t>(row)); };
-    if (const std::optional<std::size_t> open = openQuestion()) {
-        // The step being worked keeps its answers hidden; the row a hint
-        // speaks of is lit, or once the digit is found, the row it names.
-        const DivisionQuestion& question = divisionPractice_.question(*open);
-        const bool left = question.kind == DivisionQuestion::Kind::Left;
-        const std::optional<int> lit = left ? std::optional<int>(digit->row) : markedRow_;
-        if (lit)
-            view.litRow = rowOf(*lit);
-        view.digitsHidden = !left;
-        view.words = question.task;
-        shown = index - 1;
-        view.answer = AnswerView{question.box, answerName(question.box.substr(0, question.box.size() - 2)),
-                                 typed_[*open], verdicts_[*open], true};
-    } else {
-        if (digit != nullptr && digit->row > 0)
-            view.litRow = rowOf(digit->row);
-        view.words = stepWords(step_);
-        // The step's last answer and its verdict, where it had one.
-        std::optional<std::size_t> last;
-        for (std::size_t q = 0; view.practising && q < divisionPractice_.questions(); ++q)
-            if (digit != nullptr && divisionPractice_.question(q).step + 1 == index
-                && divisionPractice_.state(q) != Practice::State::Open)
-                last = q;
-        if (last) {
-            const std::string& box = divisionPractice_.question(*last).box;
-            view.answer =
-                AnswerView{box, answerName(box.substr(0, box.size() - 2)), typed_[*last], verdicts_[*last], false};
-        }
-    }
-    if (view.practising)
-        view.tally = divisionPractice_.tally();
-    view.longWorking = longDivision(*division_, shown);
+    std::vector<StepView> steps;
+    for (int step = 0; step < stepCount(); ++step)
+        steps.push_back(viewOf(step, false, std::nullopt));
+    if (steps.empty())
+        steps.push_back(viewOf(0, false, std::nullopt));
+    return steps;
 }
 
 std::string Lesson::text() const
 {
-    if (!working_.reading && !division_)
+    if (stepCount() == 0)
         return view().words + "\n";
-    auto stepLine = [this](int step) {
-        return sentence("Step %1 of %2: %3", {std::to_string(step + 1), std::to_string(stepCount()), stepWords(step)})
-               + "\n";
-    };
-    std::string text;
-    auto addLines = [&text](const std::vector<std::string>& lines) {
-        for (const std::string& line : lines)
-            text += line + "\n";
-    };
-    if (division_) {
-        // While the learner works it, only the steps done.
-        const int done = practising() && !divisionPractice_.finished() ? lastReachable() : stepCount();
-        const auto worked = static_cast<std::size_t>(std::max(0, std::min(done, stepCount()) - 1));
-        addLines(longDivision(*division_, std::min(worked, division_->steps.size())));
-        text += "\n";
-        for (int step = 0; step < done; ++step)
-            text += stepLine(step);
-        return text;
-    }
-    const int revealed = practising() ? static_cast<int>(practice_.answered()) : stepCount();
-    const Total total = revealed == stepCount() ? Total::Shown : Total::Hidden;
-    addLines(longMultiplication(*working_.reading, static_cast<std::size_t>(revealed), total));
-    text += "\n";
-    for (int step = 0; step < revealed; ++step) {
-        text += stepLine(step);
-        if (step == static_cast<int>(working_.reading->rows.size()))
-            for (const std::string& line : rods::columnLines(*working_.reading))
-                text += "  " + line + "\n";
-    }
-    return text;
+    return std::visit([this](const auto& exercise) { return exercise.text(practising()); }, exercise_);
 }
 
 } // namespace rods

@@ -1,25 +1,21 @@
 #pragma once
 
-#include "tutor/division/division.h"
-#include "tutor/division/division_practice.h"
+#include "tutor/exercise/exercise_parts.h"
 #include "tutor/exercise/step_view.h"
-#include "tutor/multiplication/practice.h"
-#include "tutor/multiplication/working.h"
-#include "tutor/problems/problem.h"
 #include "tutor/progress/progress_record.h"
+#include "tutor/session/exercise.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace rods {
 
-// One problem being worked in the tutor: a product read off the rods or a
-// long division by them, watched step by step or worked by the learner, who
-// answers each step before its working shows. It keeps everything the
-// learner did (the step, what was typed, the hints, the marked place) and
-// says what each step shows.
+// One problem being worked in the tutor, whatever its operation: watched step
+// by step, or worked by the learner, who answers each question before its
+// step's working shows. It keeps everything the learner did (the step, what
+// was typed, the verdicts, what the last hint points at, a notice said once)
+// and asks its exercise what each step shows.
 class Lesson {
 public:
     Lesson() = default;
@@ -29,13 +25,13 @@ public:
     static Lesson ofProblem(const Problem& problem);
 
     [[nodiscard]] std::string title() const; // "Working: 307 × 12"
-    [[nodiscard]] const std::vector<int>& rods() const { return rods_; }
+    [[nodiscard]] const std::vector<int>& rods() const;
     // The adding step's columns, one line each; none where there is no such step.
     [[nodiscard]] std::vector<std::string> columnLines() const;
     // The whole long working, as wide and tall as it grows.
-    [[nodiscard]] std::vector<std::string> fullWorking() const;
-    // What the learner's sessions know a product by; empty for a division,
-    // which is not kept.
+    [[nodiscard]] Figures fullWorking() const;
+    // What the learner's sessions know a product by; empty for a problem
+    // that is not kept worked in part.
     [[nodiscard]] std::string key() const;
 
     [[nodiscard]] int stepCount() const;
@@ -69,39 +65,30 @@ public:
     [[nodiscard]] ProgressRecord record() const;
 
     [[nodiscard]] StepView view() const;
+    // Every step as it shows when watched, whatever the learner has done:
+    // the whole working, for paper.
+    [[nodiscard]] std::vector<StepView> wholeWorking() const;
     // The whole working as plain text: the long working, then one line per
     // step; while the learner works it, only the steps done.
     [[nodiscard]] std::string text() const;
 
 private:
+    explicit Lesson(Exercise exercise);
     void startPractice();
-    [[nodiscard]] std::string stepWords(int step) const;
+    [[nodiscard]] const QuestionTrack& track() const;
+    [[nodiscard]] int stepOf(std::size_t question) const;
     [[nodiscard]] std::optional<std::size_t> openQuestion() const;
-    [[nodiscard]] std::string counter() const;
-    [[nodiscard]] std::string answerName(const std::string& what) const;
-    void productView(StepView& view) const;
-    void divisionView(StepView& view) const;
+    [[nodiscard]] StepView viewOf(int step, bool practising, std::optional<std::size_t> open) const;
     Outcome settle(std::size_t question, const std::string& verdict);
 
-    std::vector<int> rods_;
-    // A product: its record and reading (or why it has none).
-    ProductRecord record_;
-    Working working_;
-    // A division: its problem and working (none when dividing by 0).
-    std::optional<Problem> divisionProblem_;
-    std::optional<Division> division_;
-
+    Exercise exercise_{MultiplicationExercise(ProductRecord{})};
     bool practising_ = false;
     int step_ = 0;
-    Practice practice_;
-    DivisionPractice divisionPractice_;
-    // Per question (a product's step, a division's question): what was typed
-    // or shown, and the last hint or the verdict.
+    // Per question: what was typed or shown, and the last hint or the verdict.
     std::vector<std::string> typed_;
     std::vector<std::string> verdicts_;
-    std::optional<std::size_t> markedPlace_; // a product: the diagonal or column the last hint names
-    std::optional<int> markedRow_;           // a division: the row the last hint speaks of
-    std::string notice_;                     // said once, until the learner does something else
+    HintMark mark_;      // what the last hint points at
+    std::string notice_; // said once, until the learner does something else
 };
 
 } // namespace rods

@@ -163,7 +163,7 @@ void TestDivision::longDivisionAsOnPaper()
 {
     auto lines = [](const Division& division, std::size_t shown) {
         QStringList all;
-        for (const std::string& line : longDivision(division, shown))
+        for (const std::string& line : longDivision(division, shown).text())
             all << words(line);
         return all;
     };
@@ -266,7 +266,7 @@ void TestDivision::slipsAndTheirHints()
     QFETCH(int, marked);
     DivisionPractice practice(divide(rods.toStdString(), dividend));
     const DivisionPractice::Attempt attempt = practice.answer(std::size_t(question), typed.toStdString());
-    QCOMPARE(int(attempt.outcome), int(Practice::Attempt::Outcome::Wrong));
+    QCOMPARE(int(attempt.outcome), int(AnswerOutcome::Wrong));
     QCOMPARE(words(attempt.message), hint);
     QCOMPARE(attempt.markedRow.value_or(0), marked);
 }
@@ -275,13 +275,13 @@ void TestDivision::workedToTheEnd()
 {
     DivisionPractice practice(divide("12", 3684));
     QCOMPARE(int(practice.questions()), 5);
-    QCOMPARE(words(practice.question(0).box), QString("36 ÷ 12 ="));
-    QCOMPARE(words(practice.question(1).box), QString("36 − 36 ="));
+    QCOMPARE(words(practice.question(0).asked.text() + " ="), QString("36 ÷ 12 ="));
+    QCOMPARE(words(practice.question(1).asked.text() + " ="), QString("36 − 36 ="));
     // Two digits for a row, and letters, are refused and count as no try.
-    QCOMPARE(int(practice.answer(0, "12").outcome), int(Practice::Attempt::Outcome::Refused));
-    QCOMPARE(int(practice.answer(0, "three").outcome), int(Practice::Attempt::Outcome::Refused));
+    QCOMPARE(int(practice.answer(0, "12").outcome), int(AnswerOutcome::Refused));
+    QCOMPARE(int(practice.answer(0, "three").outcome), int(AnswerOutcome::Refused));
     for (const char* answer : {"3", "0", "0", "7"})
-        QCOMPARE(int(practice.answer(practice.answered(), answer).outcome), int(Practice::Attempt::Outcome::Right));
+        QCOMPARE(int(practice.answer(practice.answered(), answer).outcome), int(AnswerOutcome::Right));
     QCOMPARE(words(practice.tally()), QString("Right at the first try: 4 of 5"));
     practice.reveal(4);
     QVERIFY(practice.finished());

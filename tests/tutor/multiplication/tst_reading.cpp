@@ -163,7 +163,7 @@ void TestReading::longMultiplicationOf307Times12()
     const Reading reading = readRods(boardOf("307"), 12);
     auto lines = [&reading](std::size_t rows) {
         QStringList shown;
-        for (const std::string& line : longMultiplication(reading, rows))
+        for (const std::string& line : longMultiplication(reading, rows).text())
             shown << words(line);
         return shown;
     };
@@ -173,7 +173,7 @@ void TestReading::longMultiplicationOf307Times12()
     // A 0 digit adds no line; the carry makes the total one digit wider.
     const Reading wider = readRods(boardOf("99"), 909);
     QStringList all;
-    for (const std::string& line : longMultiplication(wider, 3))
+    for (const std::string& line : longMultiplication(wider, 3).text())
         all << words(line);
     QCOMPARE(all, QStringList({"   99", "× 909", "-----", "  891", "89100", "-----", "89991"}));
 }
