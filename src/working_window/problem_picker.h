@@ -1,7 +1,7 @@
 #pragma once
 
 #include "tutor/problems/problem_list.h"
-#include "tutor/problems/problem_queue.h"
+#include "tutor/session/problem_queue.h"
 
 #include <QWidget>
 

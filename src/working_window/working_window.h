@@ -2,9 +2,9 @@
 
 #include "tutor/problems/problem.h"
 #include "tutor/problems/problem_list.h"
-#include "tutor/problems/problem_queue.h"
 #include "tutor/progress/progress_file.h"
 #include "tutor/session/lesson.h"
+#include "tutor/session/problem_queue.h"
 
 #include <QFont>
 #include <QWidget>

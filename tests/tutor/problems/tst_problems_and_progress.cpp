@@ -4,10 +4,10 @@
 // damage, under kills while it is written, and with two writers at once.
 #include "tutor/problems/levels.h"
 #include "tutor/problems/problem_list.h"
-#include "tutor/problems/problem_queue.h"
 #include "tutor/problems/problem_sets.h"
 #include "tutor/progress/progress_file.h"
 #include "tutor/progress/progress_report.h"
+#include "tutor/session/problem_queue.h"
 
 #include <QProcess>
 #include <QRandomGenerator>

@@ -1,4 +1,4 @@
-#include "tutor/problems/problem_queue.h"
+#include "tutor/session/problem_queue.h"
 
 #include "tutor/exercise/sentence.h"
 #include "tutor/problems/problem_sets.h"
