@@ -20,6 +20,9 @@ class TestLesson : public QObject {
 private Q_SLOTS:
     void divisionWorkedByTheLearner();
     void productWatchedThenWorked();
+    void figuresAsData_data();
+    void figuresAsData();
+    void wholeWorkingWhileWorked();
 };
 
 void TestLesson::divisionWorkedByTheLearner()
@@ -114,6 +117,82 @@ void TestLesson::productWatchedThenWorked()
     lesson.setPractising(false); // watching keeps the step
     QCOMPARE(lesson.step(), 0);
     QVERIFY(lesson.goTo(2));
+}
+
+// A line of figures as "runs": each run as text@column-from-the-right, a
+// rule as -width@column, a row of the sum marked with "row:".
+QString runsOf(const Figures& figures)
+{
+    QStringList lines;
+    for (const FigureLine& line : figures.lines()) {
+        QStringList runs;
+        for (const FigureRun& run : line.runs)
+            runs << (run.kind == FigureRun::Kind::Rule ? QString("-%1").arg(run.width) : q(run.text))
+                        + QString("@%1").arg(run.right);
+        lines << (line.isRow ? "row:" : "") + runs.join(' ');
+    }
+    return lines.join(" | ");
+}
+
+void TestLesson::figuresAsData_data()
+{
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("runs");
+    QTest::addColumn<QString>("text");
+    // 307 × 12 at its second row: 614 and 3070 shown, the total not yet.
+    QTest::newRow("307 × 12, step 2") << "307 × 12" << 1 << "307@0 | ×@3 12@0 | -4@0 | row:614@0 | row:3070@0"
+                                      << " 307|× 12|----| 614|3070";
+    // The adding step: the total under a second rule.
+    QTest::newRow("307 × 12, step 3") << "307 × 12" << 2
+                                      << "307@0 | ×@3 12@0 | -4@0 | row:614@0 | row:3070@0 | -4@0 | 3684@0"
+                                      << " 307|× 12|----| 614|3070|----|3684";
+    // A 0 digit adds no row; with one row left there is no adding step, and
+    // the last row's step shows the total under it.
+    QTest::newRow("58 × 70, step 2") << "58 × 70" << 1 << "58@0 | ×@3 70@0 | -4@0 | row:4060@0 | -4@0 | 4060@0"
+                                     << "  58|× 70|----|4060|----|4060";
+    // 3684 ÷ 12 at its last quotient digit: 3, 0, 7 over the dividend; 36
+    // taken from 36, 8 and 4 brought down, 84 taken from 84.
+    QTest::newRow("3684 ÷ 12, step 4")
+        << "3684 ÷ 12" << 3 << "3@2 0@1 7@0 | -4@0 | 3684@0 )@5 12@7 | 36@2 | -2@2 | 84@0 | 84@0 | -2@0 | 0@0"
+        << "      307|     ----|12 ) 3684|     36  |     --  |       84|       84|       --|        0";
+    // Before the first quotient digit only the frame: its line is blank.
+    QTest::newRow("3684 ÷ 12, multiples") << "3684 ÷ 12" << 0 << " | -4@0 | 3684@0 )@5 12@7"
+                                          << "         |     ----|12 ) 3684";
+}
+
+void TestLesson::figuresAsData()
+{
+    QFETCH(QString, problem);
+    QFETCH(int, step);
+    Lesson lesson = Lesson::ofProblem(*readProblem(problem.toStdString()).problem);
+    QVERIFY(step == 0 || lesson.goTo(step));
+    const Figures figures = lesson.view().longWorking;
+    QTEST(runsOf(figures), "runs");
+    QStringList text;
+    for (const std::string& line : figures.text())
+        text << q(line);
+    QTEST(text.join('|'), "text");
+}
+
+void TestLesson::wholeWorkingWhileWorked()
+{
+    // Paper gets every step as watched, while the learner is at step 1 with
+    // a wrong answer typed, and the learner's lesson is left where it was.
+    Lesson lesson = Lesson::ofProblem(*readProblem("307 × 12").problem);
+    lesson.setPractising(true);
+    lesson.answer("624");
+    const std::vector<StepView> steps = lesson.wholeWorking();
+    QCOMPARE(steps.size(), 3u);
+    for (const StepView& view : steps)
+        QVERIFY(!view.answer && !view.digitsHidden && !view.markedDiagonal && view.hasSteps);
+    QCOMPARE(q(steps[0].counter), "Step 1 of 3");
+    QCOMPARE(steps[0].longWorking.rowLines(), std::vector<int>{3});
+    QVERIFY(steps[2].showColumns);
+    const StepView now = lesson.view();
+    QVERIFY(now.answer && now.answer->open && now.markedDiagonal == std::optional<std::size_t>(1));
+    QCOMPARE(now.answer->asked.left + "|" + now.answer->asked.sign + "|" + now.answer->asked.right,
+             std::string("307|×|2"));
 }
 
 QTEST_GUILESS_MAIN(TestLesson)
