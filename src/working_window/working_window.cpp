@@ -10,17 +10,15 @@
 #include "working_window/problem_line.h"
 #include "working_window/problem_picker.h"
 #include "working_window/rods_picture.h"
+#include "working_window/window_keys.h"
 
 #include <QAccessible>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -134,33 +132,17 @@ WorkingWindow::WorkingWindow(QWidget* parent)
 
     connect(previous_, &QPushButton::clicked, this, [this] { goToStep(step() - 1); });
     connect(next_, &QPushButton::clicked, this, [this] { goToStep(step() + 1); });
-    auto shortcut = [this](QKeySequence keys, auto action) {
-        auto* added = new QShortcut(keys, this, nullptr, nullptr, Qt::WindowShortcut);
-        connect(added, &QShortcut::activated, this, action);
-    };
-    // Left and Right belong to the answer box while it has the focus; the
-    // other keys step from anywhere in the window.
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::ALT | Qt::Key_Left)})
-        shortcut(keys, [this] { goToStep(step() - 1); });
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::Key_Right), QKeySequence(Qt::Key_PageDown), QKeySequence(Qt::ALT | Qt::Key_Right)})
-        shortcut(keys, [this] { goToStep(step() + 1); });
-    shortcut(Qt::Key_Home, [this] { goToStep(0); });
-    shortcut(Qt::Key_End, [this] { goToStep(stepCount() - 1); });
-    shortcut(Qt::Key_Escape, [this] { close(); });
-    shortcut(QKeySequence::Copy, [this] { QGuiApplication::clipboard()->setText(workingText()); });
+    addWindowKeys(this);
     auto zoomBy = [this](int steps) {
         const auto* at = std::upper_bound(std::begin(ZoomSteps), std::end(ZoomSteps), zoom_ - 0.01);
         const auto index = std::clamp<std::ptrdiff_t>(at - std::begin(ZoomSteps) + steps, 0, std::size(ZoomSteps) - 1);
         setZoom(ZoomSteps[index]);
     };
     for (const QKeySequence& keys : {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
-        shortcut(keys, [zoomBy] { zoomBy(1); });
-    shortcut(QKeySequence::ZoomOut, [zoomBy] { zoomBy(-1); });
-    shortcut(Qt::CTRL | Qt::Key_0, [this] { setZoom(1.0); });
-    shortcut(Qt::Key_F11, [this] { isFullScreen() ? showNormal() : showFullScreen(); });
-    shortcut(QKeySequence::New, [this] { picker_->poseNext(); });
+        addWindowShortcut(this, keys, [zoomBy] { zoomBy(1); });
+    addWindowShortcut(this, QKeySequence::ZoomOut, [zoomBy] { zoomBy(-1); });
+    addWindowShortcut(this, Qt::CTRL | Qt::Key_0, [this] { setZoom(1.0); });
+    addWindowShortcut(this, Qt::Key_F11, [this] { isFullScreen() ? showNormal() : showFullScreen(); });
 }
 
 void WorkingWindow::setZoom(double zoom)
