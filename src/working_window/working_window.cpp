@@ -11,20 +11,16 @@
 #include "working_window/problem_picker.h"
 #include "working_window/rods_picture.h"
 #include "working_window/window_keys.h"
+#include "working_window/window_zoom.h"
 
 #include <QAccessible>
 #include <QCheckBox>
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-#include <algorithm>
-#include <iterator>
 
 namespace rods {
 namespace {
@@ -36,9 +32,6 @@ QLabel* textLabel(const char* name, QWidget* parent)
     label->setTextFormat(Qt::PlainText);
     return label;
 }
-
-// Zoom steps, as a browser's: each press of Ctrl+plus goes one up.
-constexpr double ZoomSteps[] = {0.75, 0.9, 1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
 
 // Keeps its place in the layout while hidden, so that showing it never takes
 // room from the picture.
@@ -67,7 +60,6 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     , tally_(textLabel("Tally", this))
     , answers_(new AnswerPanel(this))
     , paper_(new QToolButton(this))
-    , baseFont_(font())
 {
     setObjectName("WorkingWindow");
     // The program ends with its main window, whether or not this one is open.
@@ -116,6 +108,8 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     setTabOrder(next_, workYourself_);
     setTabOrder(workYourself_, paper_);
     addPaperMenu();
+    zoom_ = std::make_unique<WindowZoom>(
+        WindowZoom::Widgets{this, explanation_, columns_, longMultiplication_, picture_}, [this] { applyZoom(); });
     applyZoom();
 
     connect(workYourself_, &QCheckBox::toggled, this, [this](bool on) {
@@ -133,49 +127,17 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     connect(previous_, &QPushButton::clicked, this, [this] { goToStep(step() - 1); });
     connect(next_, &QPushButton::clicked, this, [this] { goToStep(step() + 1); });
     addWindowKeys(this);
-    auto zoomBy = [this](int steps) {
-        const auto* at = std::upper_bound(std::begin(ZoomSteps), std::end(ZoomSteps), zoom_ - 0.01);
-        const auto index = std::clamp<std::ptrdiff_t>(at - std::begin(ZoomSteps) + steps, 0, std::size(ZoomSteps) - 1);
-        setZoom(ZoomSteps[index]);
-    };
-    for (const QKeySequence& keys : {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
-        addWindowShortcut(this, keys, [zoomBy] { zoomBy(1); });
-    addWindowShortcut(this, QKeySequence::ZoomOut, [zoomBy] { zoomBy(-1); });
-    addWindowShortcut(this, Qt::CTRL | Qt::Key_0, [this] { setZoom(1.0); });
-    addWindowShortcut(this, Qt::Key_F11, [this] { isFullScreen() ? showNormal() : showFullScreen(); });
 }
 
-void WorkingWindow::setZoom(double zoom)
-{
-    zoom = std::clamp(zoom, ZoomSteps[0], ZoomSteps[std::size(ZoomSteps) - 1]);
-    if (zoom == zoom_)
-        return;
-    const double grown = zoom / zoom_;
-    zoom_ = zoom;
-    applyZoom();
-    // The window grows with its contents, as far as the screen has room.
-    if (!isMaximized() && !isFullScreen()) {
-        QSize size = (QSizeF(this->size()) * grown).toSize();
-        if (const QScreen* screen = this->screen())
-            size = size.boundedTo(screen->availableGeometry().size());
-        resize(size);
-    }
-}
+WorkingWindow::~WorkingWindow() = default;
+
+double WorkingWindow::zoom() const { return zoom_->zoom(); }
+
+void WorkingWindow::setZoom(double zoom) { zoom_->setZoom(zoom); }
 
 void WorkingWindow::applyZoom()
 {
-    QFont base = baseFont_;
-    base.setPointSizeF(baseFont_.pointSizeF() * zoom_);
-    setFont(base);
-    // Larger than the toolkit's default: pupils read these.
-    QFont reading = base;
-    reading.setPointSizeF(base.pointSizeF() * 1.25);
-    explanation_->setFont(reading);
-    columns_->setFont(reading);
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSizeF(reading.pointSizeF() * 1.2);
-    longMultiplication_->setFont(fixed);
-    picture_->setMinimumSize((QSizeF(240, 200) * zoom_).toSize());
+    zoom_->apply();
     // Wide and tall enough for the whole working, so that the layout keeps
     // still while the steps add lines.
     longMultiplication_->fitTo(toLines(lesson_.fullWorking()));

@@ -6,10 +6,10 @@
 #include "tutor/progress/progress_file.h"
 #include "tutor/session/lesson.h"
 
-#include <QFont>
 #include <QWidget>
 
 #include <map>
+#include <memory>
 
 class QCheckBox;
 class QLabel;
@@ -28,6 +28,7 @@ class ProblemPicker;
 class ProgressWindow;
 class FixedText;
 class RodsPicture;
+class WindowZoom;
 class WorksheetDialog;
 
 // The tutor's window: how a product is read off the rods, or a long division
@@ -43,6 +44,7 @@ class WorkingWindow : public QWidget {
 
 public:
     explicit WorkingWindow(QWidget* parent = nullptr);
+    ~WorkingWindow() override;
 
     // Shows the product's working from its first step, or where the learner
     // left it.
@@ -81,7 +83,7 @@ public:
     WorksheetDialog* worksheetDialog();
 
     // How large the window's words, boxes and picture are: 1 as made.
-    [[nodiscard]] double zoom() const { return zoom_; }
+    [[nodiscard]] double zoom() const;
     void setZoom(double zoom);
 
 Q_SIGNALS:
@@ -103,6 +105,7 @@ private:
     void checkAnswer(const QString& typed);
     void revealAnswer();
     void settle(const Lesson::Outcome& outcome);
+    // Sets the zoom on the widgets, and fits the long working to it.
     void applyZoom();
     // On paper: the working printed or saved, worksheets, the cut-out rods.
     void addPaperMenu();
@@ -137,8 +140,7 @@ private:
     QToolButton* paper_;
     WorksheetDialog* worksheetDialog_ = nullptr; // made when first asked for
 
-    double zoom_ = 1.0;
-    QFont baseFont_;
+    std::unique_ptr<WindowZoom> zoom_;
 };
 
 } // namespace rods
