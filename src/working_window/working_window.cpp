@@ -145,13 +145,9 @@ void WorkingWindow::applyZoom()
 
 void WorkingWindow::showProduct(const ProductRecord& record)
 {
-    keepWorkInPart();
-    Lesson lesson = Lesson::ofProduct(record);
+    keptLessons_.keep(lesson_);
     // A product worked in part is taken up again where it was left.
-    if (const auto kept = keptLessons_.find(lesson.key()); kept != keptLessons_.end()) {
-        lesson = std::move(kept->second);
-        keptLessons_.erase(kept);
-    }
+    Lesson lesson = keptLessons_.takeUp(Lesson::ofProduct(record));
     if (lesson.stepCount() > 0) {
         Problem problem;
         problem.rods = record.rods;
@@ -170,15 +166,9 @@ void WorkingWindow::showProblem(const Problem& problem)
         showProduct({problem.rods, static_cast<double>(problem.number), std::string()});
         return;
     }
-    keepWorkInPart();
+    keptLessons_.keep(lesson_);
     problemLine_->showProblem(problem);
     open(Lesson::ofProblem(problem));
-}
-
-void WorkingWindow::keepWorkInPart()
-{
-    if (!lesson_.key().empty() && lesson_.workedInPart())
-        keptLessons_[lesson_.key()] = lesson_;
 }
 
 void WorkingWindow::open(Lesson lesson)

@@ -5,10 +5,10 @@
 #include "tutor/problems/problem_queue.h"
 #include "tutor/progress/progress_file.h"
 #include "tutor/session/lesson.h"
+#include "working_window/kept_lessons.h"
 
 #include <QWidget>
 
-#include <map>
 #include <memory>
 
 class QCheckBox;
@@ -96,8 +96,6 @@ private:
     // Shows a problem's working from its first step, or where the learner
     // left it.
     void open(Lesson lesson);
-    // Keeps a product worked in part, to take it up again when it is opened.
-    void keepWorkInPart();
     // Puts the step the lesson is at on the screen; the lesson says what it
     // shows.
     void showStep();
@@ -117,8 +115,7 @@ private:
     [[nodiscard]] ProgressFile progressFile() const;
 
     Lesson lesson_;
-    // Products worked in part, taken up again when they are opened.
-    std::map<std::string, Lesson> keptLessons_;
+    KeptLessons keptLessons_;
 
     ProblemPicker* picker_;
     ProblemLine* problemLine_;
