@@ -9,6 +9,7 @@
 #include "working_window/fixed_text.h"
 #include "working_window/problem_line.h"
 #include "working_window/problem_picker.h"
+#include "working_window/progress_keeper.h"
 #include "working_window/rods_picture.h"
 #include "working_window/window_keys.h"
 #include "working_window/window_zoom.h"
@@ -108,6 +109,7 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     setTabOrder(next_, workYourself_);
     setTabOrder(workYourself_, paper_);
     addPaperMenu();
+    progress_ = std::make_unique<ProgressKeeper>(this, picker_);
     zoom_ = std::make_unique<WindowZoom>(
         WindowZoom::Widgets{this, explanation_, columns_, longMultiplication_, picture_}, [this] { applyZoom(); });
     applyZoom();
@@ -261,7 +263,7 @@ void WorkingWindow::settle(const Lesson::Outcome& outcome)
         break;
     }
     if (outcome.finished)
-        keepProgress();
+        Q_EMIT problemWorked(progress_->keep(lesson_.record(), posed_));
     showStep();
     answers_->announceHint();
     // A step with a second question asks it at once; otherwise the learner

@@ -3,7 +3,6 @@
 #include "tutor/problems/problem.h"
 #include "tutor/problems/problem_list.h"
 #include "tutor/problems/problem_queue.h"
-#include "tutor/progress/progress_file.h"
 #include "tutor/session/lesson.h"
 #include "working_window/kept_lessons.h"
 
@@ -25,7 +24,7 @@ class ColumnLines;
 class ColumnMarks;
 class ProblemLine;
 class ProblemPicker;
-class ProgressWindow;
+class ProgressKeeper;
 class FixedText;
 class RodsPicture;
 class WindowZoom;
@@ -110,20 +109,15 @@ private:
     void printWorking();
     void saveWorkingAs();
     void makeCutoutRods();
-    // Keeps the record of a problem just worked to the end.
-    void keepProgress();
-    [[nodiscard]] ProgressFile progressFile() const;
 
     Lesson lesson_;
     KeptLessons keptLessons_;
 
     ProblemPicker* picker_;
     ProblemLine* problemLine_;
-    ProgressWindow* progressWindow_ = nullptr; // made when first asked for
     // Where the problem worked came from, when the program posed it.
     std::optional<PosedProblem> posed_;
-    bool progressRefused_ = false; // the data folder cannot be written
-    QStackedWidget* view_;         // the picture, or at the adding step its columns
+    QStackedWidget* view_; // the picture, or at the adding step its columns
     RodsPicture* picture_;
     ColumnLines* columns_;
     QLabel* counter_;
@@ -138,6 +132,7 @@ private:
     WorksheetDialog* worksheetDialog_ = nullptr; // made when first asked for
 
     std::unique_ptr<WindowZoom> zoom_;
+    std::unique_ptr<ProgressKeeper> progress_;
 };
 
 } // namespace rods
