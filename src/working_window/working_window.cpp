@@ -7,6 +7,7 @@
 #include "working_window/column_lines.h"
 #include "working_window/column_marks.h"
 #include "working_window/fixed_text.h"
+#include "working_window/paper_menu.h"
 #include "working_window/problem_line.h"
 #include "working_window/problem_picker.h"
 #include "working_window/progress_keeper.h"
@@ -108,7 +109,7 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     setTabOrder(previous_, next_);
     setTabOrder(next_, workYourself_);
     setTabOrder(workYourself_, paper_);
-    addPaperMenu();
+    paperMenu_ = std::make_unique<PaperMenu>(paper_, this, picker_, lesson_);
     progress_ = std::make_unique<ProgressKeeper>(this, picker_);
     zoom_ = std::make_unique<WindowZoom>(
         WindowZoom::Widgets{this, explanation_, columns_, longMultiplication_, picture_}, [this] { applyZoom(); });
@@ -280,5 +281,9 @@ void WorkingWindow::settle(const Lesson::Outcome& outcome)
 }
 
 QString WorkingWindow::workingText() const { return fromUtf8(lesson_.text()); }
+
+QString WorkingWindow::saveWorkingTo(const QString& path) const { return paperMenu_->saveWorkingTo(path); }
+
+WorksheetDialog* WorkingWindow::worksheetDialog() { return paperMenu_->worksheetDialog(); }
 
 } // namespace rods

@@ -22,6 +22,7 @@ enum class Total;
 class AnswerPanel;
 class ColumnLines;
 class ColumnMarks;
+class PaperMenu;
 class ProblemLine;
 class ProblemPicker;
 class ProgressKeeper;
@@ -104,11 +105,6 @@ private:
     void settle(const Lesson::Outcome& outcome);
     // Sets the zoom on the widgets, and fits the long working to it.
     void applyZoom();
-    // On paper: the working printed or saved, worksheets, the cut-out rods.
-    void addPaperMenu();
-    void printWorking();
-    void saveWorkingAs();
-    void makeCutoutRods();
 
     Lesson lesson_;
     KeptLessons keptLessons_;
@@ -129,9 +125,9 @@ private:
     QLabel* tally_;
     AnswerPanel* answers_;
     QToolButton* paper_;
-    WorksheetDialog* worksheetDialog_ = nullptr; // made when first asked for
 
     std::unique_ptr<WindowZoom> zoom_;
+    std::unique_ptr<PaperMenu> paperMenu_;
     std::unique_ptr<ProgressKeeper> progress_;
 };
 
