@@ -20,7 +20,8 @@ template <typename Action> void addWindowShortcut(QWidget* window, const QKeySeq
 // alone: back and on a step, to the first and the last, Escape to close it,
 // Copy for the whole working as text and New for the next problem posed. They
 // only call what the window offers anyone, so that a key does exactly what the
-// same command does from a button or a test.
+// same command does from a button or a test. The keys of zooming and of paper
+// belong to those parts.
 void addWindowKeys(WorkingWindow* window);
 
 } // namespace rods

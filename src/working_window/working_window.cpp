@@ -282,6 +282,24 @@ void WorkingWindow::settle(const Lesson::Outcome& outcome)
 
 QString WorkingWindow::workingText() const { return fromUtf8(lesson_.text()); }
 
+void WorkingWindow::showPosed(const PosedProblem& posed)
+{
+    {
+        // The problem below starts its practice; no need for the old one's.
+        const QSignalBlocker block(workYourself_);
+        workYourself_->setChecked(true);
+    }
+    showProblem(posed.problem);
+    posed_ = posed;
+    // A posed product taken up again where it was left keeps its answers;
+    // one begun afresh starts at its first answer.
+    answers_->focusAnswer();
+}
+
+void WorkingWindow::useProblemList(const ProblemList& list, const QString& name) { picker_->useList(list, name); }
+
+void WorkingWindow::showProgress() { progress_->show(); }
+
 QString WorkingWindow::saveWorkingTo(const QString& path) const { return paperMenu_->saveWorkingTo(path); }
 
 WorksheetDialog* WorkingWindow::worksheetDialog() { return paperMenu_->worksheetDialog(); }

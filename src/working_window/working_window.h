@@ -38,7 +38,9 @@ class WorksheetDialog;
 // step before its working shows and gets a hint naming the slip. Problems
 // come from the main window's list, the problem line, the program's levels
 // or a teacher's list; each one worked to the end is kept in the learner's
-// progress. The lesson decides what a step shows; the window shows it.
+// progress. The lesson decides what a step shows; the window shows it, and
+// routes the learner's doings between the lesson and the parts that keep
+// lessons worked in part, keep progress, zoom and put the working on paper.
 class WorkingWindow : public QWidget {
     Q_OBJECT
 
