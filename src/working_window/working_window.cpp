@@ -7,26 +7,22 @@
 #include "working_window/column_lines.h"
 #include "working_window/column_marks.h"
 #include "working_window/fixed_text.h"
+#include "working_window/paper_menu.h"
 #include "working_window/problem_line.h"
 #include "working_window/problem_picker.h"
+#include "working_window/progress_keeper.h"
 #include "working_window/rods_picture.h"
+#include "working_window/window_keys.h"
+#include "working_window/window_zoom.h"
 
 #include <QAccessible>
 #include <QCheckBox>
-#include <QClipboard>
-#include <QFontDatabase>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
-#include <QShortcut>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-#include <algorithm>
-#include <iterator>
 
 namespace rods {
 namespace {
@@ -38,9 +34,6 @@ QLabel* textLabel(const char* name, QWidget* parent)
     label->setTextFormat(Qt::PlainText);
     return label;
 }
-
-// Zoom steps, as a browser's: each press of Ctrl+plus goes one up.
-constexpr double ZoomSteps[] = {0.75, 0.9, 1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
 
 // Keeps its place in the layout while hidden, so that showing it never takes
 // room from the picture.
@@ -69,7 +62,6 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     , tally_(textLabel("Tally", this))
     , answers_(new AnswerPanel(this))
     , paper_(new QToolButton(this))
-    , baseFont_(font())
 {
     setObjectName("WorkingWindow");
     // The program ends with its main window, whether or not this one is open.
@@ -117,7 +109,10 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     setTabOrder(previous_, next_);
     setTabOrder(next_, workYourself_);
     setTabOrder(workYourself_, paper_);
-    addPaperMenu();
+    paperMenu_ = std::make_unique<PaperMenu>(paper_, this, picker_, lesson_);
+    progress_ = std::make_unique<ProgressKeeper>(this, picker_);
+    zoom_ = std::make_unique<WindowZoom>(
+        WindowZoom::Widgets{this, explanation_, columns_, longMultiplication_, picture_}, [this] { applyZoom(); });
     applyZoom();
 
     connect(workYourself_, &QCheckBox::toggled, this, [this](bool on) {
@@ -134,66 +129,18 @@ WorkingWindow::WorkingWindow(QWidget* parent)
 
     connect(previous_, &QPushButton::clicked, this, [this] { goToStep(step() - 1); });
     connect(next_, &QPushButton::clicked, this, [this] { goToStep(step() + 1); });
-    auto shortcut = [this](QKeySequence keys, auto action) {
-        auto* added = new QShortcut(keys, this, nullptr, nullptr, Qt::WindowShortcut);
-        connect(added, &QShortcut::activated, this, action);
-    };
-    // Left and Right belong to the answer box while it has the focus; the
-    // other keys step from anywhere in the window.
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::ALT | Qt::Key_Left)})
-        shortcut(keys, [this] { goToStep(step() - 1); });
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::Key_Right), QKeySequence(Qt::Key_PageDown), QKeySequence(Qt::ALT | Qt::Key_Right)})
-        shortcut(keys, [this] { goToStep(step() + 1); });
-    shortcut(Qt::Key_Home, [this] { goToStep(0); });
-    shortcut(Qt::Key_End, [this] { goToStep(stepCount() - 1); });
-    shortcut(Qt::Key_Escape, [this] { close(); });
-    shortcut(QKeySequence::Copy, [this] { QGuiApplication::clipboard()->setText(workingText()); });
-    auto zoomBy = [this](int steps) {
-        const auto* at = std::upper_bound(std::begin(ZoomSteps), std::end(ZoomSteps), zoom_ - 0.01);
-        const auto index = std::clamp<std::ptrdiff_t>(at - std::begin(ZoomSteps) + steps, 0, std::size(ZoomSteps) - 1);
-        setZoom(ZoomSteps[index]);
-    };
-    for (const QKeySequence& keys : {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
-        shortcut(keys, [zoomBy] { zoomBy(1); });
-    shortcut(QKeySequence::ZoomOut, [zoomBy] { zoomBy(-1); });
-    shortcut(Qt::CTRL | Qt::Key_0, [this] { setZoom(1.0); });
-    shortcut(Qt::Key_F11, [this] { isFullScreen() ? showNormal() : showFullScreen(); });
-    shortcut(QKeySequence::New, [this] { picker_->poseNext(); });
+    addWindowKeys(this);
 }
 
-void WorkingWindow::setZoom(double zoom)
-{
-    zoom = std::clamp(zoom, ZoomSteps[0], ZoomSteps[std::size(ZoomSteps) - 1]);
-    if (zoom == zoom_)
-        return;
-    const double grown = zoom / zoom_;
-    zoom_ = zoom;
-    applyZoom();
-    // The window grows with its contents, as far as the screen has room.
-    if (!isMaximized() && !isFullScreen()) {
-        QSize size = (QSizeF(this->size()) * grown).toSize();
-        if (const QScreen* screen = this->screen())
-            size = size.boundedTo(screen->availableGeometry().size());
-        resize(size);
-    }
-}
+WorkingWindow::~WorkingWindow() = default;
+
+double WorkingWindow::zoom() const { return zoom_->zoom(); }
+
+void WorkingWindow::setZoom(double zoom) { zoom_->setZoom(zoom); }
 
 void WorkingWindow::applyZoom()
 {
-    QFont base = baseFont_;
-    base.setPointSizeF(baseFont_.pointSizeF() * zoom_);
-    setFont(base);
-    // Larger than the toolkit's default: pupils read these.
-    QFont reading = base;
-    reading.setPointSizeF(base.pointSizeF() * 1.25);
-    explanation_->setFont(reading);
-    columns_->setFont(reading);
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSizeF(reading.pointSizeF() * 1.2);
-    longMultiplication_->setFont(fixed);
-    picture_->setMinimumSize((QSizeF(240, 200) * zoom_).toSize());
+    zoom_->apply();
     // Wide and tall enough for the whole working, so that the layout keeps
     // still while the steps add lines.
     longMultiplication_->fitTo(toLines(lesson_.fullWorking().text()));
@@ -201,13 +148,9 @@ void WorkingWindow::applyZoom()
 
 void WorkingWindow::showProduct(const ProductRecord& record)
 {
-    keepWorkInPart();
-    Lesson lesson = Lesson::ofProduct(record);
+    keptLessons_.keep(lesson_);
     // A product worked in part is taken up again where it was left.
-    if (const auto kept = keptLessons_.find(lesson.key()); kept != keptLessons_.end()) {
-        lesson = std::move(kept->second);
-        keptLessons_.erase(kept);
-    }
+    Lesson lesson = keptLessons_.takeUp(Lesson::ofProduct(record));
     if (lesson.stepCount() > 0) {
         Problem problem;
         problem.rods = record.rods;
@@ -226,15 +169,9 @@ void WorkingWindow::showProblem(const Problem& problem)
         showProduct({problem.rods, static_cast<double>(problem.number), std::string()});
         return;
     }
-    keepWorkInPart();
+    keptLessons_.keep(lesson_);
     problemLine_->showProblem(problem);
     open(Lesson::ofProblem(problem));
-}
-
-void WorkingWindow::keepWorkInPart()
-{
-    if (!lesson_.key().empty() && lesson_.workedInPart())
-        keptLessons_[lesson_.key()] = lesson_;
 }
 
 void WorkingWindow::open(Lesson lesson)
@@ -328,7 +265,7 @@ void WorkingWindow::settle(const Lesson::Outcome& outcome)
         break;
     }
     if (outcome.finished)
-        keepProgress();
+        Q_EMIT problemWorked(progress_->keep(lesson_.record(), posed_));
     showStep();
     answers_->announceHint();
     // A step with a second question asks it at once; otherwise the learner
@@ -345,5 +282,27 @@ void WorkingWindow::settle(const Lesson::Outcome& outcome)
 }
 
 QString WorkingWindow::workingText() const { return fromUtf8(lesson_.text()); }
+
+void WorkingWindow::showPosed(const PosedProblem& posed)
+{
+    {
+        // The problem below starts its practice; no need for the old one's.
+        const QSignalBlocker block(workYourself_);
+        workYourself_->setChecked(true);
+    }
+    showProblem(posed.problem);
+    posed_ = posed;
+    // A posed product taken up again where it was left keeps its answers;
+    // one begun afresh starts at its first answer.
+    answers_->focusAnswer();
+}
+
+void WorkingWindow::useProblemList(const ProblemList& list, const QString& name) { picker_->useList(list, name); }
+
+void WorkingWindow::showProgress() { progress_->show(); }
+
+QString WorkingWindow::saveWorkingTo(const QString& path) const { return paperMenu_->saveWorkingTo(path); }
+
+WorksheetDialog* WorkingWindow::worksheetDialog() { return paperMenu_->worksheetDialog(); }
 
 } // namespace rods

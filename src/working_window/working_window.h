@@ -2,14 +2,13 @@
 
 #include "tutor/problems/problem.h"
 #include "tutor/problems/problem_list.h"
-#include "tutor/progress/progress_file.h"
 #include "tutor/session/lesson.h"
 #include "tutor/session/problem_queue.h"
+#include "working_window/kept_lessons.h"
 
-#include <QFont>
 #include <QWidget>
 
-#include <map>
+#include <memory>
 
 class QCheckBox;
 class QLabel;
@@ -23,11 +22,13 @@ enum class Total;
 class AnswerPanel;
 class ColumnLines;
 class ColumnMarks;
+class PaperMenu;
 class ProblemLine;
 class ProblemPicker;
-class ProgressWindow;
+class ProgressKeeper;
 class FixedText;
 class RodsPicture;
+class WindowZoom;
 class WorksheetDialog;
 
 // The tutor's window: how a product is read off the rods, or a long division
@@ -37,12 +38,15 @@ class WorksheetDialog;
 // step before its working shows and gets a hint naming the slip. Problems
 // come from the main window's list, the problem line, the program's levels
 // or a teacher's list; each one worked to the end is kept in the learner's
-// progress. The lesson decides what a step shows; the window shows it.
+// progress. The lesson decides what a step shows; the window shows it, and
+// routes the learner's doings between the lesson and the parts that keep
+// lessons worked in part, keep progress, zoom and put the working on paper.
 class WorkingWindow : public QWidget {
     Q_OBJECT
 
 public:
     explicit WorkingWindow(QWidget* parent = nullptr);
+    ~WorkingWindow() override;
 
     // Shows the product's working from its first step, or where the learner
     // left it.
@@ -81,7 +85,7 @@ public:
     WorksheetDialog* worksheetDialog();
 
     // How large the window's words, boxes and picture are: 1 as made.
-    [[nodiscard]] double zoom() const { return zoom_; }
+    [[nodiscard]] double zoom() const;
     void setZoom(double zoom);
 
 Q_SIGNALS:
@@ -94,8 +98,6 @@ private:
     // Shows a problem's working from its first step, or where the learner
     // left it.
     void open(Lesson lesson);
-    // Keeps a product worked in part, to take it up again when it is opened.
-    void keepWorkInPart();
     // Puts the step the lesson is at on the screen; the lesson says what it
     // shows.
     void showStep();
@@ -103,27 +105,17 @@ private:
     void checkAnswer(const QString& typed);
     void revealAnswer();
     void settle(const Lesson::Outcome& outcome);
+    // Sets the zoom on the widgets, and fits the long working to it.
     void applyZoom();
-    // On paper: the working printed or saved, worksheets, the cut-out rods.
-    void addPaperMenu();
-    void printWorking();
-    void saveWorkingAs();
-    void makeCutoutRods();
-    // Keeps the record of a problem just worked to the end.
-    void keepProgress();
-    [[nodiscard]] ProgressFile progressFile() const;
 
     Lesson lesson_;
-    // Products worked in part, taken up again when they are opened.
-    std::map<std::string, Lesson> keptLessons_;
+    KeptLessons keptLessons_;
 
     ProblemPicker* picker_;
     ProblemLine* problemLine_;
-    ProgressWindow* progressWindow_ = nullptr; // made when first asked for
     // Where the problem worked came from, when the program posed it.
     std::optional<PosedProblem> posed_;
-    bool progressRefused_ = false; // the data folder cannot be written
-    QStackedWidget* view_;         // the picture, or at the adding step its columns
+    QStackedWidget* view_; // the picture, or at the adding step its columns
     RodsPicture* picture_;
     ColumnLines* columns_;
     QLabel* counter_;
@@ -135,10 +127,10 @@ private:
     QLabel* tally_;
     AnswerPanel* answers_;
     QToolButton* paper_;
-    WorksheetDialog* worksheetDialog_ = nullptr; // made when first asked for
 
-    double zoom_ = 1.0;
-    QFont baseFont_;
+    std::unique_ptr<WindowZoom> zoom_;
+    std::unique_ptr<PaperMenu> paperMenu_;
+    std::unique_ptr<ProgressKeeper> progress_;
 };
 
 } // namespace rods

@@ -1,0 +1,50 @@
+#include "working_window/progress_keeper.h"
+
+#include "drawings/text_lines.h"
+#include "working_window/problem_picker.h"
+#include "working_window/progress_window.h"
+
+namespace rods {
+
+ProgressKeeper::ProgressKeeper(QWidget* window, ProblemPicker* picker)
+    : window_(window)
+    , picker_(picker)
+{
+}
+
+ProgressFile ProgressKeeper::file() const { return ProgressFile(progressFolder()); }
+
+ProgressRecord ProgressKeeper::keep(ProgressRecord record, const std::optional<PosedProblem>& posed)
+{
+    record.time = localTimeNow();
+    if (posed) {
+        record.source = posed->source;
+        record.level = posed->level;
+        record.set = posed->set;
+    }
+    if (!refused_) {
+        const std::string failure = file().append(record);
+        if (!failure.empty()) {
+            // Said once: the learner works on, and nothing else changes.
+            refused_ = true;
+            picker_->say(
+                QString("Your progress cannot be kept (%1). Everything else works as before.").arg(fromUtf8(failure)));
+        }
+    }
+    if (progressWindow_ && progressWindow_->isVisible())
+        progressWindow_->refresh();
+    return record;
+}
+
+void ProgressKeeper::show()
+{
+    if (!progressWindow_)
+        progressWindow_ = new ProgressWindow(file(), window_);
+    else
+        progressWindow_->refresh();
+    progressWindow_->show();
+    progressWindow_->raise();
+    progressWindow_->activateWindow();
+}
+
+} // namespace rods
