@@ -150,7 +150,7 @@ void WorkingWindow::showProduct(const ProductRecord& record)
 {
     keptLessons_.keep(lesson_);
     // A product worked in part is taken up again where it was left.
-    Lesson lesson = keptLessons_.takeUp(Lesson::ofProduct(record));
+    Lesson lesson = keptLessons_.takeUp(Lesson(exerciseFor(record)));
     if (lesson.stepCount() > 0) {
         Problem problem;
         problem.rods = record.rods;

@@ -19,6 +19,11 @@ namespace rods {
 // fifteen digits) has no steps, only the words why.
 class MultiplicationExercise {
 public:
+    // No rods: no steps.
+    MultiplicationExercise()
+        : MultiplicationExercise(ProductRecord{})
+    {
+    }
     explicit MultiplicationExercise(const ProductRecord& record);
 
     [[nodiscard]] std::string title() const { return workingTitle(record_); } // "Working: 307 × 12"

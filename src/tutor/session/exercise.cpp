@@ -19,7 +19,7 @@ Exercise exerciseFor(const Problem& problem)
     case Operation::Divide:
         return DivisionExercise(problem.rods, problem.number);
     }
-    return MultiplicationExercise(ProductRecord{});
+    return MultiplicationExercise();
 }
 
 Exercise exerciseFor(const ProductRecord& record) { return MultiplicationExercise(record); }

@@ -32,8 +32,6 @@ Lesson::Lesson(Exercise exercise)
     startPractice();
 }
 
-Lesson Lesson::ofProduct(const ProductRecord& record) { return Lesson(exerciseFor(record)); }
-
 Lesson Lesson::ofProblem(const Problem& problem) { return Lesson(exerciseFor(problem)); }
 
 std::string Lesson::title() const

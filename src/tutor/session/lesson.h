@@ -19,9 +19,8 @@ namespace rods {
 class Lesson {
 public:
     Lesson() = default;
-    // A product as the list has it, read off its rods.
-    static Lesson ofProduct(const ProductRecord& record);
-    // A problem typed or posed: a product, or a long division.
+    explicit Lesson(Exercise exercise);
+    // A problem typed or posed, whatever its operation.
     static Lesson ofProblem(const Problem& problem);
 
     [[nodiscard]] std::string title() const; // "Working: 307 × 12"
@@ -30,8 +29,8 @@ public:
     [[nodiscard]] std::vector<std::string> columnLines() const;
     // The whole long working, as wide and tall as it grows.
     [[nodiscard]] Figures fullWorking() const;
-    // What the learner's sessions know a product by; empty for a problem
-    // that is not kept worked in part.
+    // What the learner's sessions know a problem by while it is worked in
+    // part; empty for one that is not kept.
     [[nodiscard]] std::string key() const;
 
     [[nodiscard]] int stepCount() const;
@@ -58,7 +57,7 @@ public:
     Outcome reveal();
 
     // Whether the learner has answered something and not finished: such a
-    // product is taken up again where it was left.
+    // problem, where it has a key, is taken up again where it was left.
     [[nodiscard]] bool workedInPart() const;
     [[nodiscard]] bool finished() const;
     // The learner's work as a progress record, without its time and source.
@@ -73,7 +72,6 @@ public:
     [[nodiscard]] std::string text() const;
 
 private:
-    explicit Lesson(Exercise exercise);
     void startPractice();
     [[nodiscard]] const QuestionTrack& track() const;
     [[nodiscard]] int stepOf(std::size_t question) const;
@@ -81,7 +79,7 @@ private:
     [[nodiscard]] StepView viewOf(int step, bool practising, std::optional<std::size_t> open) const;
     Outcome settle(std::size_t question, const std::string& verdict);
 
-    Exercise exercise_{MultiplicationExercise(ProductRecord{})};
+    Exercise exercise_; // with no problem, as the window opens: no steps
     bool practising_ = false;
     int step_ = 0;
     // Per question: what was typed or shown, and the last hint or the verdict.

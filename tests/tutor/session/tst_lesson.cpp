@@ -94,7 +94,7 @@ void TestLesson::divisionWorkedByTheLearner()
 void TestLesson::productWatchedThenWorked()
 {
     // 307 × 12: rows 307 × 2 = 614 and 307 × 1 = 307, then 614 + 3070 = 3684.
-    Lesson lesson = Lesson::ofProduct({{3, 0, 7}, 12.0, "3684"});
+    Lesson lesson(exerciseFor(ProductRecord{{3, 0, 7}, 12.0, "3684"}));
     QCOMPARE(lesson.stepCount(), 3);
     QVERIFY(lesson.goTo(2));
     StepView view = lesson.view();
