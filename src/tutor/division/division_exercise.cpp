@@ -115,7 +115,7 @@ StepView DivisionExercise::view(int step, const AnswersSoFar& answers) const
         }
     }
     if (view.practising)
-        view.tally = practice_.tally();
+        view.tally = practice_.track().tally();
     view.longWorking = longDivision(*division_, shown);
     return view;
 }

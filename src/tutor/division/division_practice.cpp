@@ -133,7 +133,7 @@ DivisionPractice::Hint DivisionPractice::leftHint(const DivisionStep& step, cons
 
 std::string DivisionPractice::summary() const
 {
-    const std::size_t right = rightFirst();
+    const std::size_t right = track_.rightFirst();
     const std::string result =
         sentence("%1 = %2, remainder %3",
                  {divisionOf(division_), withoutLeadingZeros(division_.quotient), number(division_.remainder)});

@@ -46,12 +46,8 @@ public:
     Attempt answer(std::size_t index, std::string_view typed);
     void reveal(std::size_t index) { track_.show(index); }
 
+    // The questions answered so far: the tally, the slips.
     [[nodiscard]] const QuestionTrack& track() const { return track_; }
-    // "Right at the first try: 2 of 5".
-    [[nodiscard]] std::string tally() const { return track_.tally(); }
-    [[nodiscard]] std::size_t rightFirst() const { return track_.rightFirst(); }
-    [[nodiscard]] std::size_t shown() const { return track_.shown(); }
-    [[nodiscard]] const std::vector<SlipKind>& slips() const { return track_.slips(); }
     [[nodiscard]] std::string summary() const;
 
 private:

@@ -80,7 +80,7 @@ StepView MultiplicationExercise::view(int step, const AnswersSoFar& answers) con
     if (question.kind == PlaceKind::Column)
         name += ", the sum of the rows";
     view.answer = AnswerView{question.asked, name, answers.typed[index], answers.verdicts[index], open};
-    view.tally = practice_.tally();
+    view.tally = practice_.track().tally();
     return view;
 }
 

@@ -124,7 +124,7 @@ std::string Practice::summary() const
 {
     if (steps() == 0)
         return {};
-    const std::size_t right = rightFirst();
+    const std::size_t right = track_.rightFirst();
     if (right == steps())
         return sentence("Well done! %1, and all %2 were right at the first try.",
                         {product_, counted(steps(), "step", "steps")});

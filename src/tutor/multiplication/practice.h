@@ -61,13 +61,8 @@ public:
     // Shows the answer of an open step; it then does not count as right.
     void reveal(std::size_t step) { track_.show(step); }
 
+    // The questions answered so far: the tally, the slips.
     [[nodiscard]] const QuestionTrack& track() const { return track_; }
-    // "Right at the first try: 2 of 3".
-    [[nodiscard]] std::string tally() const { return track_.tally(); }
-    [[nodiscard]] std::size_t rightFirst() const { return track_.rightFirst(); }
-    [[nodiscard]] std::size_t shown() const { return track_.shown(); }
-    // Every slip made so far, in the order made.
-    [[nodiscard]] const std::vector<SlipKind>& slips() const { return track_.slips(); }
     // One line for the end, naming the product worked.
     [[nodiscard]] std::string summary() const;
 

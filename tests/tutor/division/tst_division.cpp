@@ -282,7 +282,7 @@ void TestDivision::workedToTheEnd()
     QCOMPARE(int(practice.answer(0, "three").outcome), int(AnswerOutcome::Refused));
     for (const char* answer : {"3", "0", "0", "7"})
         QCOMPARE(int(practice.answer(practice.answered(), answer).outcome), int(AnswerOutcome::Right));
-    QCOMPARE(words(practice.tally()), QString("Right at the first try: 4 of 5"));
+    QCOMPARE(words(practice.track().tally()), QString("Right at the first try: 4 of 5"));
     practice.reveal(4);
     QVERIFY(practice.finished());
     QCOMPARE(words(practice.summary()),

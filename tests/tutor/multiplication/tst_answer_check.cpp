@@ -189,7 +189,7 @@ void TestAnswerCheck::tallyAndSummary()
 {
     Practice practice(readingOf("307", 12));
     QCOMPARE(practice.steps(), std::size_t(3));
-    QCOMPARE(QString::fromStdString(practice.tally()), QString("Right at the first try: 0 of 3"));
+    QCOMPARE(QString::fromStdString(practice.track().tally()), QString("Right at the first try: 0 of 3"));
 
     // Refused answers are no try; a step cannot be skipped by answering a later one.
     QVERIFY(practice.answer(0, "").outcome == Practice::Attempt::Outcome::Refused);
@@ -198,12 +198,12 @@ void TestAnswerCheck::tallyAndSummary()
     QVERIFY(practice.answer(0, " 6 14").outcome == Practice::Attempt::Outcome::Right);
     QVERIFY(practice.answer(0, "614").outcome == Practice::Attempt::Outcome::Refused);
     QCOMPARE(practice.reachable(), std::size_t(1));
-    QCOMPARE(QString::fromStdString(practice.tally()), QString("Right at the first try: 1 of 3"));
+    QCOMPARE(QString::fromStdString(practice.track().tally()), QString("Right at the first try: 1 of 3"));
 
     // Wrong first, then right: not at the first try.
     QVERIFY(practice.answer(1, "370").outcome == Practice::Attempt::Outcome::Wrong);
     QVERIFY(practice.answer(1, "307").outcome == Practice::Attempt::Outcome::Right);
-    QCOMPARE(QString::fromStdString(practice.tally()), QString("Right at the first try: 1 of 3"));
+    QCOMPARE(QString::fromStdString(practice.track().tally()), QString("Right at the first try: 1 of 3"));
     QVERIFY(!practice.finished());
 
     practice.reveal(2);
