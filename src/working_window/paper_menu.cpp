@@ -58,7 +58,8 @@ void PaperMenu::saveWorkingAs()
     const QString pdf = "PDF: every step of the working (*.pdf)";
     const QString png = "PNG picture: the step shown, for a slide (*.png)";
     QString filter = pdf;
-    const QString name = fromUtf8(lesson_.title()).section(':', -1).trimmed().replace(' ', QString());
+    const Expression problem = lesson_.expression();
+    const QString name = fromUtf8(problem.left + problem.sign + problem.right);
     QString path = QFileDialog::getSaveFileName(window_, "Save the working", QString("working %1.pdf").arg(name),
                                                 pdf + ";;" + png, &filter);
     if (path.isEmpty())

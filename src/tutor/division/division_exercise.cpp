@@ -19,10 +19,12 @@ DivisionExercise::DivisionExercise(const std::vector<int>& rods, std::uint64_t d
     startPractice();
 }
 
-std::string DivisionExercise::title() const
+Expression DivisionExercise::expression() const
 {
-    return "Working: " + sentence("%1 %2 %3", {std::to_string(dividend_), DividedBy, rodDigits(rods_)});
+    return {std::to_string(dividend_), std::string(DividedBy), rodDigits(rods_)};
 }
+
+std::string DivisionExercise::title() const { return "Working: " + expression().text(); }
 
 int DivisionExercise::stepCount() const
 {
@@ -32,10 +34,9 @@ int DivisionExercise::stepCount() const
 
 std::string DivisionExercise::whyNoSteps() const
 {
-    return sentence(
-        "%1: dividing by 0 has no answer. The rods make 0, and every row of them is 0, so no "
-        "row comes near %2.",
-        {sentence("%1 %2 %3", {std::to_string(dividend_), DividedBy, rodDigits(rods_)}), std::to_string(dividend_)});
+    return sentence("%1: dividing by 0 has no answer. The rods make 0, and every row of them is 0, so no "
+                    "row comes near %2.",
+                    {expression().text(), std::to_string(dividend_)});
 }
 
 void DivisionExercise::startPractice() { practice_ = division_ ? DivisionPractice(*division_) : DivisionPractice(); }

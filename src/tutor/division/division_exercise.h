@@ -22,7 +22,8 @@ class DivisionExercise {
 public:
     DivisionExercise(const std::vector<int>& rods, std::uint64_t dividend);
 
-    [[nodiscard]] std::string title() const; // "Working: 3684 ÷ 12"
+    [[nodiscard]] std::string title() const;     // "Working: 3684 ÷ 12"
+    [[nodiscard]] Expression expression() const; // 3684 ÷ 12, the rods as they stand
     [[nodiscard]] const std::vector<int>& rods() const { return rods_; }
     [[nodiscard]] std::uint64_t number() const { return dividend_; }
     // Divisions are not kept worked in part.

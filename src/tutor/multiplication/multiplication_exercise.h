@@ -26,7 +26,8 @@ public:
     }
     explicit MultiplicationExercise(const ProductRecord& record);
 
-    [[nodiscard]] std::string title() const { return workingTitle(record_); } // "Working: 307 × 12"
+    [[nodiscard]] std::string title() const { return workingTitle(record_); }  // "Working: 307 × 12"
+    [[nodiscard]] Expression expression() const { return factorsOf(record_); } // 307 × 12
     [[nodiscard]] const std::vector<int>& rods() const { return record_.rods; }
     [[nodiscard]] std::uint64_t number() const; // the multiplicand
     // What the learner's sessions know a product by.

@@ -7,13 +7,14 @@
 #include <cmath>
 
 namespace rods {
+Expression factorsOf(const ProductRecord& record)
+{
+    return {record.rods.empty() ? "0" : rodDigits(record.rods), std::string(Times), numberToText(record.multiplicand)};
+}
+
 namespace {
 
-std::string factors(const ProductRecord& record)
-{
-    return (record.rods.empty() ? "0" : rodDigits(record.rods)) + " " + std::string(Times) + " "
-           + numberToText(record.multiplicand);
-}
+std::string factors(const ProductRecord& record) { return factorsOf(record).text(); }
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tutor/exercise/step_view.h"
 #include "tutor/multiplication/reading.h"
 
 #include <optional>
@@ -19,6 +20,9 @@ struct ProductRecord {
 // "307 × 12 = 3684": the rods as they stand (0 with no rods), the
 // multiplicand, the listed product.
 [[nodiscard]] std::string productSentence(const ProductRecord& record);
+
+// The rods as they stand (0 with no rods) times the multiplicand.
+[[nodiscard]] Expression factorsOf(const ProductRecord& record);
 
 // "Working: 307 × 12".
 [[nodiscard]] std::string workingTitle(const ProductRecord& record);

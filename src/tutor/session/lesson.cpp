@@ -39,6 +39,11 @@ std::string Lesson::title() const
     return std::visit([](const auto& exercise) { return exercise.title(); }, exercise_);
 }
 
+Expression Lesson::expression() const
+{
+    return std::visit([](const auto& exercise) { return exercise.expression(); }, exercise_);
+}
+
 const std::vector<int>& Lesson::rods() const
 {
     return std::visit([](const auto& exercise) -> const std::vector<int>& { return exercise.rods(); }, exercise_);

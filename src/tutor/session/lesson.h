@@ -24,6 +24,8 @@ public:
     static Lesson ofProblem(const Problem& problem);
 
     [[nodiscard]] std::string title() const; // "Working: 307 × 12"
+    // The problem as two numbers and a sign: 307 × 12, 3684 ÷ 12.
+    [[nodiscard]] Expression expression() const;
     [[nodiscard]] const std::vector<int>& rods() const;
     // The adding step's columns, one line each; none where there is no such step.
     [[nodiscard]] std::vector<std::string> columnLines() const;
