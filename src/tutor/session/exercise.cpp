@@ -8,6 +8,8 @@ namespace {
 template <class... Functions> struct Each : Functions... {
     using Functions::operator()...;
 };
+// Spelled out for compilers without deduction for aggregates (clang before 17).
+template <class... Functions> Each(Functions...) -> Each<Functions...>;
 
 } // namespace
 
