@@ -21,6 +21,11 @@ AnswerPanel::AnswerPanel(QWidget* parent)
     , hint_(new FixedText("Hint", "Hint", font(), 3, this))
 {
     setObjectName("AnswerPanel");
+    // Keeps its room while hidden, so that showing it never takes room from
+    // the picture.
+    QSizePolicy policy = sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    setSizePolicy(policy);
     question_->setObjectName("Question");
     question_->setTextFormat(Qt::PlainText);
     question_->setBuddy(answer_);

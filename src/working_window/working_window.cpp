@@ -12,110 +12,46 @@
 #include "working_window/problem_picker.h"
 #include "working_window/progress_keeper.h"
 #include "working_window/rods_picture.h"
+#include "working_window/step_buttons.h"
+#include "working_window/step_pane.h"
 #include "working_window/window_keys.h"
 #include "working_window/window_zoom.h"
 
 #include <QAccessible>
 #include <QCheckBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
-#include <QStackedWidget>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace rods {
-namespace {
-
-QLabel* textLabel(const char* name, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-// Keeps its place in the layout while hidden, so that showing it never takes
-// room from the picture.
-void keepRoomWhenHidden(QWidget* widget)
-{
-    QSizePolicy policy = widget->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    widget->setSizePolicy(policy);
-}
-
-} // namespace
 
 WorkingWindow::WorkingWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
     , picker_(new ProblemPicker(this))
     , problemLine_(new ProblemLine(this))
-    , view_(new QStackedWidget(this))
-    , picture_(new RodsPicture(this))
-    , columns_(new ColumnLines(this))
-    , counter_(textLabel("StepCounter", this))
-    , explanation_(nullptr)
-    , longMultiplication_(new ColumnMarks(this))
-    , previous_(new QPushButton("Previous", this))
-    , next_(new QPushButton("Next", this))
-    , workYourself_(new QCheckBox("Work it yourself", this))
-    , tally_(textLabel("Tally", this))
+    , pane_(new StepPane(this))
     , answers_(new AnswerPanel(this))
-    , paper_(new QToolButton(this))
+    , buttons_(new StepButtons(this))
 {
     setObjectName("WorkingWindow");
     // The program ends with its main window, whether or not this one is open.
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(860, 640);
 
-    explanation_ = new FixedText("Explanation", "Step", font(), 5, this);
-    columns_->setObjectName("Columns");
-    columns_->setAccessibleName("The columns added");
-    view_->addWidget(picture_);
-    view_->addWidget(columns_);
-    longMultiplication_->setAccessibleDescription("Long multiplication");
-    previous_->setObjectName("Previous");
-    previous_->setAccessibleDescription("Shows the step before this one.");
-    next_->setObjectName("Next");
-    next_->setAccessibleDescription("Shows the next step.");
-    // Enter on Next goes on, so that a learner can work with the keys alone.
-    next_->setAutoDefault(true);
-    workYourself_->setObjectName("WorkItYourself");
-    workYourself_->setAccessibleDescription(
-        "You answer each step yourself, and get a hint where an answer goes wrong.");
-    keepRoomWhenHidden(answers_);
-    keepRoomWhenHidden(tally_);
-
-    auto* top = new QHBoxLayout;
-    top->addWidget(view_, 1);
-    top->addWidget(longMultiplication_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(workYourself_);
-    buttons->addSpacing(12);
-    buttons->addWidget(counter_, 1);
-    buttons->addWidget(tally_);
-    buttons->addWidget(previous_);
-    buttons->addWidget(next_);
-    buttons->addSpacing(12);
-    buttons->addWidget(paper_);
     auto* column = new QVBoxLayout(this);
     column->addWidget(picker_);
     column->addWidget(problemLine_);
-    column->addLayout(top, 1);
-    column->addWidget(explanation_);
+    column->addWidget(pane_, 1);
     column->addWidget(answers_);
-    column->addLayout(buttons);
-    setTabOrder(answers_, previous_);
-    setTabOrder(previous_, next_);
-    setTabOrder(next_, workYourself_);
-    setTabOrder(workYourself_, paper_);
-    paperMenu_ = std::make_unique<PaperMenu>(paper_, this, picker_, lesson_);
+    column->addWidget(buttons_);
+    setTabOrder(answers_, buttons_->previous());
+    paperMenu_ = std::make_unique<PaperMenu>(buttons_->paper(), this, picker_, lesson_);
     progress_ = std::make_unique<ProgressKeeper>(this, picker_);
     zoom_ = std::make_unique<WindowZoom>(
-        WindowZoom::Widgets{this, explanation_, columns_, longMultiplication_, picture_}, [this] { applyZoom(); });
+        WindowZoom::Widgets{this, pane_->explanation(), pane_->columns(), pane_->longWorking(), pane_->picture()},
+        [this] { applyZoom(); });
     applyZoom();
 
-    connect(workYourself_, &QCheckBox::toggled, this, [this](bool on) {
+    connect(buttons_->workYourself(), &QCheckBox::toggled, this, [this](bool on) {
         lesson_.setPractising(on);
         showStep();
         if (on)
@@ -127,8 +63,8 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     connect(answers_, &AnswerPanel::checkRequested, this, &WorkingWindow::checkAnswer);
     connect(answers_, &AnswerPanel::showAnswerRequested, this, &WorkingWindow::revealAnswer);
 
-    connect(previous_, &QPushButton::clicked, this, [this] { goToStep(step() - 1); });
-    connect(next_, &QPushButton::clicked, this, [this] { goToStep(step() + 1); });
+    connect(buttons_->previous(), &QPushButton::clicked, this, [this] { goToStep(step() - 1); });
+    connect(buttons_->next(), &QPushButton::clicked, this, [this] { goToStep(step() + 1); });
     addWindowKeys(this);
 }
 
@@ -141,9 +77,7 @@ void WorkingWindow::setZoom(double zoom) { zoom_->setZoom(zoom); }
 void WorkingWindow::applyZoom()
 {
     zoom_->apply();
-    // Wide and tall enough for the whole working, so that the layout keeps
-    // still while the steps add lines.
-    longMultiplication_->fitTo(toLines(lesson_.fullWorking().text()));
+    pane_->fitWorking(toLines(lesson_.fullWorking().text()));
 }
 
 void WorkingWindow::showProduct(const ProductRecord& record)
@@ -178,10 +112,9 @@ void WorkingWindow::open(Lesson lesson)
 {
     posed_.reset();
     lesson_ = std::move(lesson);
-    lesson_.setPractising(workYourself_->isChecked());
+    lesson_.setPractising(buttons_->workYourself()->isChecked());
     setWindowTitle(fromUtf8(lesson_.title()));
-    picture_->setRods(lesson_.rods());
-    columns_->setLines(toLines(lesson_.columnLines()));
+    pane_->setProblem(lesson_.rods(), toLines(lesson_.columnLines()));
     applyZoom();
     showStep();
     announceStep();
@@ -205,23 +138,7 @@ void WorkingWindow::goToStep(int step)
 void WorkingWindow::showStep()
 {
     const StepView view = lesson_.view();
-    counter_->setVisible(view.hasSteps);
-    previous_->setVisible(view.hasSteps);
-    next_->setVisible(view.hasSteps);
-    workYourself_->setVisible(view.hasSteps);
-    tally_->setVisible(view.practising);
-    counter_->setText(fromUtf8(view.counter));
-    tally_->setText(fromUtf8(view.tally));
-    explanation_->setText(fromUtf8(view.words));
-
-    view_->setCurrentWidget(view.showColumns ? static_cast<QWidget*>(columns_) : picture_);
-    picture_->setRow(view.litRow ? &*view.litRow : nullptr,
-                     view.digitsHidden ? RodsPicture::Digits::Hidden : RodsPicture::Digits::Shown);
-    picture_->setMarkedDiagonal(view.markedDiagonal);
-    longMultiplication_->setLines(toLines(view.longWorking.text()));
-    longMultiplication_->setMarkedColumn(view.markedColumn ? std::optional<int>(static_cast<int>(*view.markedColumn))
-                                                           : std::nullopt,
-                                         view.longWorking.rowLines());
+    pane_->show(view);
 
     answers_->setVisible(view.answer.has_value());
     if (view.answer) {
@@ -232,8 +149,7 @@ void WorkingWindow::showStep()
             answers_->showAnswered(fromUtf8(answer.question()), fromUtf8(answer.name), fromUtf8(answer.typed));
         answers_->setHint(fromUtf8(answer.hint));
     }
-    previous_->setEnabled(view.canGoBack);
-    next_->setEnabled(view.canGoOn);
+    buttons_->show(view);
 }
 
 void WorkingWindow::announceStep()
@@ -241,9 +157,9 @@ void WorkingWindow::announceStep()
     if (lesson_.stepCount() == 0)
         return;
     // Screen readers speak the new step as it appears, as they do a hint.
-    QAccessibleEvent event(explanation_, QAccessible::Alert);
+    QAccessibleEvent event(pane_->explanation(), QAccessible::Alert);
     QAccessible::updateAccessibility(&event);
-    Q_EMIT stepAnnounced(counter_->text() + ". " + explanation_->toPlainText());
+    Q_EMIT stepAnnounced(buttons_->counter() + ". " + pane_->explanation()->toPlainText());
 }
 
 void WorkingWindow::checkAnswer(const QString& typed) { settle(lesson_.answer(typed.toStdString())); }
@@ -273,11 +189,7 @@ void WorkingWindow::settle(const Lesson::Outcome& outcome)
     // mode.
     if (outcome.kind == Lesson::Outcome::Kind::Wrong || !outcome.stepDone)
         answers_->focusAnswer();
-    else if (next_->isEnabled())
-        next_->setFocus(Qt::OtherFocusReason);
-    else if (previous_->isEnabled())
-        previous_->setFocus(Qt::OtherFocusReason);
-    else
+    else if (!buttons_->focusOnwards())
         answers_->focusAnswer();
 }
 
@@ -287,8 +199,8 @@ void WorkingWindow::showPosed(const PosedProblem& posed)
 {
     {
         // The problem below starts its practice; no need for the old one's.
-        const QSignalBlocker block(workYourself_);
-        workYourself_->setChecked(true);
+        const QSignalBlocker block(buttons_->workYourself());
+        buttons_->workYourself()->setChecked(true);
     }
     showProblem(posed.problem);
     posed_ = posed;

@@ -10,24 +10,16 @@
 
 #include <memory>
 
-class QCheckBox;
-class QLabel;
-class QPushButton;
-class QStackedWidget;
-class QToolButton;
-
 namespace rods {
 
 enum class Total;
 class AnswerPanel;
-class ColumnLines;
-class ColumnMarks;
 class PaperMenu;
 class ProblemLine;
 class ProblemPicker;
 class ProgressKeeper;
-class FixedText;
-class RodsPicture;
+class StepButtons;
+class StepPane;
 class WindowZoom;
 class WorksheetDialog;
 
@@ -115,18 +107,9 @@ private:
     ProblemLine* problemLine_;
     // Where the problem worked came from, when the program posed it.
     std::optional<PosedProblem> posed_;
-    QStackedWidget* view_; // the picture, or at the adding step its columns
-    RodsPicture* picture_;
-    ColumnLines* columns_;
-    QLabel* counter_;
-    FixedText* explanation_;
-    ColumnMarks* longMultiplication_;
-    QPushButton* previous_;
-    QPushButton* next_;
-    QCheckBox* workYourself_;
-    QLabel* tally_;
+    StepPane* pane_;
     AnswerPanel* answers_;
-    QToolButton* paper_;
+    StepButtons* buttons_;
 
     std::unique_ptr<WindowZoom> zoom_;
     std::unique_ptr<PaperMenu> paperMenu_;

@@ -1,0 +1,59 @@
+#include "working_window/step_pane.h"
+
+#include "drawings/text_lines.h"
+#include "working_window/column_lines.h"
+#include "working_window/column_marks.h"
+#include "working_window/fixed_text.h"
+#include "working_window/rods_picture.h"
+
+#include <QHBoxLayout>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace rods {
+
+StepPane::StepPane(QWidget* parent)
+    : QWidget(parent)
+    , view_(new QStackedWidget(this))
+    , picture_(new RodsPicture(this))
+    , columns_(new ColumnLines(this))
+    , longWorking_(new ColumnMarks(this))
+    , explanation_(new FixedText("Explanation", "Step", font(), 5, this))
+{
+    columns_->setObjectName("Columns");
+    columns_->setAccessibleName("The columns added");
+    view_->addWidget(picture_);
+    view_->addWidget(columns_);
+    longWorking_->setAccessibleDescription("Long multiplication");
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(view_, 1);
+    top->addWidget(longWorking_);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addLayout(top, 1);
+    column->addWidget(explanation_);
+}
+
+void StepPane::setProblem(const std::vector<int>& rods, const QStringList& columnLines)
+{
+    picture_->setRods(rods);
+    columns_->setLines(columnLines);
+}
+
+void StepPane::fitWorking(const QStringList& wholeWorking) { longWorking_->fitTo(wholeWorking); }
+
+void StepPane::show(const StepView& view)
+{
+    explanation_->setText(fromUtf8(view.words));
+    view_->setCurrentWidget(view.showColumns ? static_cast<QWidget*>(columns_) : picture_);
+    picture_->setRow(view.litRow ? &*view.litRow : nullptr,
+                     view.digitsHidden ? RodsPicture::Digits::Hidden : RodsPicture::Digits::Shown);
+    picture_->setMarkedDiagonal(view.markedDiagonal);
+    longWorking_->setLines(toLines(view.longWorking.text()));
+    longWorking_->setMarkedColumn(view.markedColumn ? std::optional<int>(static_cast<int>(*view.markedColumn))
+                                                    : std::nullopt,
+                                  view.longWorking.rowLines());
+}
+
+} // namespace rods
