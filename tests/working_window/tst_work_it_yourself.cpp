@@ -6,6 +6,7 @@
 #include "window/window_driver.h"
 #include "working_window/answer_panel.h"
 #include "working_window/column_marks.h"
+#include "working_window/numbers_in.h"
 #include "working_window/rods_picture.h"
 
 #include <QAccessible>
@@ -129,7 +130,7 @@ void TestWorkItYourself::work307Times12WithSlips()
     WindowDriver driver;
     WorkingWindow* w = openWorking(driver, "307", "000012");
     QCOMPARE(part<QLabel>(w, "StepCounter")->text(), QString("Step 1 of 3"));
-    QCOMPARE(tally(w), QString("Right at the first try: 0 of 3"));
+    QCOMPARE(numbersIn(tally(w)), QStringList({"0", "3"}));
     QCOMPARE(part<QLabel>(w, "Question")->text(), "307 " + Times + " 2 =");
     // The answer is nowhere to be seen yet, and the next step is closed.
     QVERIFY(!explanation(w).contains("614"));
@@ -142,8 +143,7 @@ void TestWorkItYourself::work307Times12WithSlips()
     auto* picture = part<RodsPicture>(w, "RodsPicture");
     QCOMPARE(shadeAt(picture, unitsHalf(1, 2).x(), unitsHalf(1, 2).y()), Shade::Lit);
     answer(w, "624");
-    QCOMPARE(hint(w), "The second diagonal from the right holds 0 and 1, which make 1, not 2: nothing is carried into "
-                      "this diagonal, so there is no carry to add.");
+    QCOMPARE(numbersIn(hint(w)), QStringList({"0", "1", "1", "2"}));
     QCOMPARE(answerBox(w)->text(), QString("624"));
     QCOMPARE(w->step(), 0);
     QVERIFY(!part<QPushButton>(w, "Next")->isEnabled());
@@ -156,13 +156,13 @@ void TestWorkItYourself::work307Times12WithSlips()
 
     // A digit left out, then the right answer with Check.
     answer(w, "64");
-    QVERIFY(hint(w).startsWith("Your answer has 2 digits, but 307 " + Times + " 2 has 3."));
+    QCOMPARE(numbersIn(hint(w)).mid(0, 4), QStringList({"2", "307", "2", "3"}));
     answerBox(w)->setText("614");
     QTest::mouseClick(part<QPushButton>(w, "Check"), Qt::LeftButton);
-    QCOMPARE(hint(w), QString("Right! Press Next for step 2."));
-    QVERIFY(explanation(w).contains("So 307 " + Times + " 2 = 614."));
+    QCOMPARE(numbersIn(hint(w)), QStringList({"2"}));
+    QVERIFY(explanation(w).contains("307 " + Times + " 2 = 614"));
     QCOMPARE(shadeAt(picture, unitsHalf(1, 2).x(), unitsHalf(1, 2).y()), Shade::Lit);
-    QCOMPARE(tally(w), QString("Right at the first try: 0 of 3"));
+    QCOMPARE(numbersIn(tally(w)), QStringList({"0", "3"}));
     QVERIFY(part<QPushButton>(w, "Next")->hasFocus());
 
     // Enter goes on; the tens row right at once.
@@ -173,17 +173,17 @@ void TestWorkItYourself::work307Times12WithSlips()
     QVERIFY(!longMultiplication(w).contains("3070"));
     QVERIFY(answerBox(w)->text().isEmpty());
     answer(w, "307");
-    QCOMPARE(tally(w), QString("Right at the first try: 1 of 3"));
+    QCOMPARE(numbersIn(tally(w)), QStringList({"1", "3"}));
     QTest::keyClick(part<QPushButton>(w, "Next"), Qt::Key_Return);
 
     // The sum: 614 + 3070 = 3684; the tens column wrong first.
     QCOMPARE(w->step(), 2);
     QVERIFY(!longMultiplication(w).contains("3684"));
     answer(w, "3674");
-    QCOMPARE(hint(w), QString("The tens column holds 1 and 7, which make 8, not 7."));
+    QCOMPARE(numbersIn(hint(w)), QStringList({"1", "7", "8", "7"}));
     answer(w, "3684");
-    QCOMPARE(hint(w), "Right! Finished: 307 " + Times + " 12 = 3684. Right at the first try: 1 of 3 steps.");
-    QCOMPARE(tally(w), QString("Right at the first try: 1 of 3"));
+    QCOMPARE(numbersIn(hint(w)), QStringList({"307", "12", "3684", "1", "3"}));
+    QCOMPARE(numbersIn(tally(w)), QStringList({"1", "3"}));
     QVERIFY(longMultiplication(w).endsWith("3684"));
 }
 
@@ -200,9 +200,7 @@ void TestWorkItYourself::workTheLargeProduct()
     const QString right = QString::number(multiplier * 6);
     QCOMPARE(right, QString("592592592"));
     answer(w, "582592592");
-    QCOMPARE(hint(w),
-             QString("The eighth diagonal from the right holds 4 and 4, plus the 1 carried from 8 + 4 makes 9, "
-                     "not 8: the carry was forgotten."));
+    QCOMPARE(numbersIn(hint(w)), QStringList({"4", "4", "1", "8", "4", "9", "8"}));
     // The mark: the units of the first rod (slot 0) and the tens of the
     // second (slot 1), in row 6.
     auto* picture = part<RodsPicture>(w, "RodsPicture");
@@ -219,15 +217,14 @@ void TestWorkItYourself::workTheLargeProduct()
         QString typed = QString::number(multiplier * digit);
         typed.insert(typed.size() - 3, ' ');
         answer(w, typed);
-        QVERIFY2(hint(w).startsWith("Right!"), qPrintable(hint(w)));
+        QVERIFY2(answerBox(w)->isReadOnly(), qPrintable(hint(w)));
     }
     QTest::keyClick(part<QPushButton>(w, "Next"), Qt::Key_Return);
     QCOMPARE(w->step(), 6);
     // 98765432 x 123000 + 98765432 x 456 = 12148148136000 + 45037036992.
     QCOMPARE(QString::number(multiplier * 123456), QString("12193185172992"));
     answer(w, "12193185172992");
-    QCOMPARE(hint(w),
-             "Right! Finished: 98765432 " + Times + " 123456 = 12193185172992. Right at the first try: 6 of 7 steps.");
+    QCOMPARE(numbersIn(hint(w)), QStringList({"98765432", "123456", "12193185172992", "6", "7"}));
 }
 
 void TestWorkItYourself::refusedAnswersCountAsNothing()
@@ -236,14 +233,14 @@ void TestWorkItYourself::refusedAnswersCountAsNothing()
     WorkingWindow* w = openWorking(driver, "307", "000012");
     for (const QString& typed : {QString(), QString("   "), QString("6l4"), QString("-614"), QString("6.14")}) {
         answer(w, typed);
-        QVERIFY2(!hint(w).isEmpty() && !hint(w).startsWith("Right"), qPrintable(typed));
+        QVERIFY2(!hint(w).isEmpty() && !answerBox(w)->isReadOnly(), qPrintable(typed));
         QCOMPARE(w->step(), 0);
         QVERIFY(!part<QPushButton>(w, "Next")->isEnabled());
         QVERIFY(!part<RodsPicture>(w, "RodsPicture")->accessibleDescription().contains("marked"));
     }
     // None of them was a try: the right answer now is right at the first try.
     answer(w, " 6 1 4 ");
-    QCOMPARE(tally(w), QString("Right at the first try: 1 of 3"));
+    QCOMPARE(numbersIn(tally(w)), QStringList({"1", "3"}));
 }
 
 void TestWorkItYourself::showAnswerAndGoingBack()
@@ -257,9 +254,9 @@ void TestWorkItYourself::showAnswerAndGoingBack()
     QTest::mouseClick(part<QPushButton>(w, "ShowAnswer"), Qt::LeftButton);
     QCOMPARE(answerBox(w)->text(), QString("614"));
     QVERIFY(answerBox(w)->isReadOnly());
-    QCOMPARE(hint(w), QString("The answer is 614. Press Next for step 2."));
+    QCOMPARE(numbersIn(hint(w)), QStringList({"614", "2"}));
     QVERIFY(!part<RodsPicture>(w, "RodsPicture")->accessibleDescription().contains("marked"));
-    QCOMPARE(tally(w), QString("Right at the first try: 0 of 3"));
+    QCOMPARE(numbersIn(tally(w)), QStringList({"0", "3"}));
 
     // Forward to the open step, back to the one answered, and never past the
     // open one.
@@ -270,19 +267,18 @@ void TestWorkItYourself::showAnswerAndGoingBack()
     QTest::mouseClick(part<QPushButton>(w, "Previous"), Qt::LeftButton);
     QCOMPARE(w->step(), 0);
     QCOMPARE(answerBox(w)->text(), QString("614"));
-    QCOMPARE(hint(w), QString("The answer is 614. Press Next for step 2."));
+    QCOMPARE(numbersIn(hint(w)), QStringList({"614", "2"}));
     QTest::mouseClick(part<QPushButton>(w, "Next"), Qt::LeftButton);
     answer(w, "307");
     QTest::mouseClick(part<QPushButton>(w, "Next"), Qt::LeftButton);
     QTest::mouseClick(part<QPushButton>(w, "ShowAnswer"), Qt::LeftButton);
-    QCOMPARE(hint(w),
-             "The answer is 3684. Finished: 307 " + Times + " 12 = 3684. Right at the first try: 1 of 3 steps.");
+    QCOMPARE(numbersIn(hint(w)), QStringList({"3684", "307", "12", "3684", "1", "3"}));
 
     // Watching again shows every step as before.
     QTest::mouseClick(part<QCheckBox>(w, "WorkItYourself"), Qt::LeftButton, {}, QPoint(6, 6));
     QVERIFY(!part<AnswerPanel>(w, "AnswerPanel")->isVisible());
     QTest::keyClick(w, Qt::Key_Home);
-    QVERIFY(explanation(w).contains("So 307 " + Times + " 2 = 614."));
+    QVERIFY(explanation(w).contains("307 " + Times + " 2 = 614"));
 }
 
 void TestWorkItYourself::theMainWindowIsNeverTouched()
@@ -314,7 +310,7 @@ void TestWorkItYourself::hintsAreAnnouncedAndBoxesNamed()
     WindowDriver driver;
     // 58 x 17: the rows 406 and 580, added in a third step.
     WorkingWindow* w = openWorking(driver, "58", "000017");
-    QCOMPARE(answerBox(w)->accessibleName(), "Answer for step 1 of 3: 58 " + Times + " 7");
+    QCOMPARE(numbersIn(answerBox(w)->accessibleName()), QStringList({"1", "3", "58", "7"}));
     // Every control a keyboard reaches has a name a screen reader can say.
     for (QWidget* control : w->findChildren<QWidget*>())
         if (control->isVisible() && control->focusPolicy() != Qt::NoFocus)
@@ -335,32 +331,34 @@ void TestWorkItYourself::hintsAreAnnouncedAndBoxesNamed()
     answer(w, "");
     answer(w, "406");
     QCOMPARE(alerts.size(), 3);
-    QCOMPARE(alerts[0],
-             "Hint: The third diagonal from the right holds 3, plus the 1 carried from 5 + 5 makes 4, not 3: "
-             "the carry was forgotten.");
-    QVERIFY(alerts[1].startsWith("Hint: Type your answer"));
-    QCOMPARE(alerts[2], QString("Hint: Right! Press Next for step 2."));
+    // 58 x 7: the cells 3|5 5|6; the third diagonal holds 3 and the 1
+    // carried from 5 + 5, which make 4, typed as 3.
+    QCOMPARE(numbersIn(alerts[0]), QStringList({"3", "1", "5", "5", "4", "3"}));
+    QVERIFY(alerts[1].startsWith("Hint: ") && alerts[1] != alerts[0]);
+    QCOMPARE(alerts[2], "Hint: " + hint(w));
     // What a sighted pupil reads, a screen reader reads too.
     auto spoken = [](QWidget* widget) {
         QAccessibleInterface* read = QAccessible::queryAccessibleInterface(widget);
         return read->text(QAccessible::Name) + "|" + read->text(QAccessible::Value);
     };
-    QVERIFY(spoken(part<QLabel>(w, "StepCounter")).contains("Step 1 of 3"));
-    QVERIFY(spoken(part<QLabel>(w, "Tally")).contains("Right at the first try: 0 of 3"));
+    for (const char* label : {"StepCounter", "Tally"})
+        QVERIFY(spoken(part<QLabel>(w, label)).contains(part<QLabel>(w, label)->text()));
     QVERIFY(spoken(part<ColumnMarks>(w, "LongMultiplication")).contains("  58\n" + Times + " 17\n----\n 406"));
     QTest::keyClick(part<QPushButton>(w, "Next"), Qt::Key_Return);
     QCOMPARE(alerts.size(), 4);
-    QVERIFY2(alerts[3].startsWith("Step: Step 2 of 3. The tens digit of 17 is 1: read row 1."), qPrintable(alerts[3]));
-    QCOMPARE(answerBox(w)->accessibleName(), "Answer for step 2 of 3: 58 " + Times + " 1");
+    QVERIFY2(alerts[3].startsWith("Step: ")
+                 && numbersIn(alerts[3]).mid(0, 5) == QStringList({"2", "3", "17", "1", "1"}),
+             qPrintable(alerts[3]));
+    QCOMPARE(numbersIn(answerBox(w)->accessibleName()), QStringList({"2", "3", "58", "1"}));
     // Typed as written in the tens place, with its 0: right, and said so.
     answer(w, "580");
-    QCOMPARE(hint(w), "Right! 58 " + Times + " 1 = 58, written 580 in the tens place. Press Next for step 3.");
+    QCOMPARE(numbersIn(hint(w)), QStringList({"58", "1", "58", "580", "3"}));
     QTest::keyClick(part<QPushButton>(w, "Next"), Qt::Key_Return);
-    QCOMPARE(answerBox(w)->accessibleName(), "Answer for step 3 of 3: 58 " + Times + " 17, the sum of the rows");
+    QCOMPARE(numbersIn(answerBox(w)->accessibleName()), QStringList({"3", "3", "58", "17"}));
     // A wrong column is marked in the long multiplication, as a diagonal is in
     // the picture: 406 + 580, the tens column 0 + 8 = 8 typed as 9.
     answer(w, "996");
-    QVERIFY(hint(w).startsWith("The tens column holds 0 and 8"));
+    QCOMPARE(numbersIn(hint(w)).mid(0, 3), QStringList({"0", "8", "8"}));
     // Lines "  58", "× 17", "----", " 406", " 580" in a fixed-width font,
     // right-aligned: the lit pixels stand in the second character from the
     // right, on the two rows' lines.
@@ -407,7 +405,7 @@ void TestWorkItYourself::theModeIsRemembered()
     QCOMPARE(second, first);
     QVERIFY(part<QCheckBox>(second, "WorkItYourself")->isChecked());
     QVERIFY(part<AnswerPanel>(second, "AnswerPanel")->isVisible());
-    QCOMPARE(tally(second), QString("Right at the first try: 0 of 1"));
+    QCOMPARE(numbersIn(tally(second)), QStringList({"0", "1"}));
     QCOMPARE(part<QLabel>(second, "Question")->text(), "307 " + Times + " 3 =");
 }
 
@@ -423,12 +421,12 @@ void TestWorkItYourself::aProductWorkedInPartIsTakenUpAgain()
     driver.setMultiplicand("000003");
     driver.pressGo();
     QCOMPARE(driver.doubleClickProduct(1), w);
-    QCOMPARE(tally(w), QString("Right at the first try: 0 of 1"));
+    QCOMPARE(numbersIn(tally(w)), QStringList({"0", "1"}));
     QCOMPARE(driver.doubleClickProduct(0), w);
     QCOMPARE(w->step(), 1);
-    QCOMPARE(tally(w), QString("Right at the first try: 1 of 3"));
+    QCOMPARE(numbersIn(tally(w)), QStringList({"1", "3"}));
     QCOMPARE(answerBox(w)->text(), QString("3060"));
-    QVERIFY(hint(w).startsWith("The first diagonal from the right holds only 7"));
+    QCOMPARE(numbersIn(hint(w)).mid(0, 1), QStringList({"7"}));
 }
 
 void TestWorkItYourself::workADivision()
@@ -449,37 +447,35 @@ void TestWorkItYourself::workADivision()
     QTest::keyClick(w, Qt::Key_PageDown);
     QCOMPARE(part<QLabel>(w, "Question")->text(), "98 ÷ 43 =");
     answer(w, "3");
-    QCOMPARE(hint(w), QString("Row 3 gives 129, which is more than 98."));
+    QCOMPARE(numbersIn(hint(w)), QStringList({"3", "129", "98"}));
     // The row the hint speaks of is marked: lit across the rods.
     QCOMPARE(shadeAt(picture, tensHalf(0, 3).x(), tensHalf(0, 3).y()), Shade::Lit);
     QCOMPARE(shadeAt(picture, tensHalf(0, 2).x(), tensHalf(0, 2).y()), Shade::Unlit);
     answer(w, "1");
-    QCOMPARE(hint(w), QString("Row 1 gives 43, and 98 − 43 = 55 is not less than 43: a larger row fits."));
+    QCOMPARE(numbersIn(hint(w)), QStringList({"1", "43", "98", "43", "55", "43"}));
     answer(w, "2");
     // Then what is left: 98 - 86, with row 2 lit.
     QCOMPARE(part<QLabel>(w, "Question")->text(), "98 − 86 =");
     QCOMPARE(shadeAt(picture, tensHalf(0, 2).x(), tensHalf(0, 2).y()), Shade::Lit);
     answer(w, "22");
-    QCOMPARE(hint(w), QString("The tens column: 9 − 8 = 1, not 2."));
+    QCOMPARE(numbersIn(hint(w)), QStringList({"9", "8", "1", "2"}));
     answer(w, "12");
-    QCOMPARE(hint(w), QString("Right! Press Next for step 3."));
+    QCOMPARE(numbersIn(hint(w)), QStringList({"3"}));
     QTest::keyClick(part<QPushButton>(w, "Next"), Qt::Key_Return);
     answer(w, "2"); // 127 / 43
     answer(w, "141");
-    QCOMPARE(hint(w), QString("Your answer has 3 digits, but 127 − 86 has 2. The hundreds column lent 1 to the column "
-                              "on its right: 1 − 1 lent − 0 = 0, not 1. The borrow was forgotten."));
+    QCOMPARE(numbersIn(hint(w)), QStringList({"3", "127", "86", "2", "1", "1", "1", "0", "0", "1"}));
     answer(w, "41");
     QTest::keyClick(w, Qt::Key_PageDown);
     answer(w, "9"); // 416 / 43
     answer(w, "28");
-    QCOMPARE(hint(w), QString("Nothing was borrowed from the units column: 6 − 7 needs a borrow: 16 − 7 = 9, not 8."));
+    QCOMPARE(numbersIn(hint(w)), QStringList({"6", "7", "16", "7", "9", "8"}));
     answer(w, "29");
     QTest::keyClick(w, Qt::Key_PageDown);
     answer(w, "6"); // 295 / 43
     answer(w, "37");
-    QCOMPARE(hint(w), QString("Right! Finished: 98765 ÷ 43 = 2296, remainder 37. Right at the first try: 4 of 8 "
-                              "answers. Press Next for the result."));
-    QCOMPARE(tally(w), QString("Right at the first try: 4 of 8"));
+    QCOMPARE(numbersIn(hint(w)), QStringList({"98765", "43", "2296", "37", "4", "8"}));
+    QCOMPARE(numbersIn(tally(w)), QStringList({"4", "8"}));
     QTest::keyClick(w, Qt::Key_End);
     QCOMPARE(explanation(w), QString("98765 ÷ 43 = 2296, remainder 37. Check: 2296 × 43 + 37 = 98765."));
 
@@ -492,7 +488,7 @@ void TestWorkItYourself::workADivision()
     answer(w, "0");
     QTest::keyClick(w, Qt::Key_PageDown);
     answer(w, "1");
-    QCOMPARE(hint(w), QString("8 is less than 12, so 12 goes into it 0 times."));
+    QCOMPARE(numbersIn(hint(w)), QStringList({"8", "12", "12", "0"}));
     QVERIFY(mainWindowState(driver) == before);
 }
 
