@@ -48,8 +48,13 @@ void ColumnMarks::fitTo(const QStringList& lines)
     double widest = 0;
     for (const QString& line : lines)
         widest = std::max(widest, metrics.horizontalAdvance(line));
-    setFixedWidth(static_cast<int>(std::ceil(widest)) + 8);
-    setMinimumHeight(static_cast<int>(std::ceil(metrics.lineSpacing() * double(lines.size()))) + 8);
+    setFixedSize(static_cast<int>(std::ceil(widest)) + 8,
+                 static_cast<int>(std::ceil(metrics.lineSpacing() * double(lines.size()))) + 8);
+}
+
+int ColumnMarks::lineBottom(int line) const
+{
+    return 4 + static_cast<int>(std::ceil(QFontMetricsF(font()).lineSpacing() * (line + 1)));
 }
 
 void ColumnMarks::setMarkedColumn(std::optional<int> column, const std::vector<int>& lines)

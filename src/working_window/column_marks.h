@@ -27,6 +27,8 @@ public:
     [[nodiscard]] QString text() const { return lines_.join('\n'); }
     // Room for the given lines, the most the widget will be asked to show.
     void fitTo(const QStringList& lines);
+    // Where line `line` (from 0) ends, from the widget's top.
+    [[nodiscard]] int lineBottom(int line) const;
 
     // Column `column` from the right marked in the given lines (from 0), or
     // nothing marked.

@@ -5,6 +5,7 @@
 #include "tutor/problems/problem_sets.h"
 #include "working_window/level_choices.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
 #include <QFileDialog>
@@ -32,8 +33,12 @@ ProblemPicker::ProblemPicker(QWidget* parent)
     setObjectName("ProblemPicker");
     level_->setObjectName("Level");
     level_->setAccessibleName("Level");
-    level_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     addLevelChoices(level_);
+    // Narrow enough for a small screen at any zoom; the open list is as wide
+    // as its longest level, and the level chosen is said whole in a tooltip.
+    level_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    level_->setMinimumContentsLength(16);
+    level_->view()->setMinimumWidth(level_->view()->sizeHintForColumn(0) + 24);
     set_->setObjectName("ProblemSet");
     set_->setAccessibleName("Problem set");
     // The box inside the spin box takes the keys, and a screen reader asks
@@ -79,6 +84,8 @@ ProblemPicker::ProblemPicker(QWidget* parent)
 
     chooseFromBoxes();
     connect(level_, &QComboBox::currentIndexChanged, this, &ProblemPicker::chooseFromBoxes);
+    connect(level_, &QComboBox::currentTextChanged, level_, &QComboBox::setToolTip);
+    level_->setToolTip(level_->currentText());
     connect(set_, &QSpinBox::valueChanged, this, &ProblemPicker::chooseFromBoxes);
     connect(newProblem_, &QPushButton::clicked, this, &ProblemPicker::poseNext);
     connect(openList_, &QPushButton::clicked, this, [this] {

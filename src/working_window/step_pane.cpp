@@ -7,7 +7,9 @@
 #include "working_window/rods_picture.h"
 
 #include <QHBoxLayout>
+#include <QScrollArea>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace rods {
@@ -17,7 +19,8 @@ StepPane::StepPane(QWidget* parent)
     , view_(new QStackedWidget(this))
     , picture_(new RodsPicture(this))
     , columns_(new ColumnLines(this))
-    , longWorking_(new ColumnMarks(this))
+    , longWorking_(new ColumnMarks)
+    , longWorkingRoom_(new QScrollArea(this))
     , explanation_(new FixedText("Explanation", "Step", font(), 5, this))
 {
     columns_->setObjectName("Columns");
@@ -25,10 +28,21 @@ StepPane::StepPane(QWidget* parent)
     view_->addWidget(picture_);
     view_->addWidget(columns_);
     longWorking_->setAccessibleDescription("Long multiplication");
+    longWorkingRoom_->setObjectName("LongWorkingRoom");
+    longWorkingRoom_->setWidget(longWorking_);
+    longWorkingRoom_->setFrameShape(QFrame::NoFrame);
+    // The Tab key goes on to the answer, as before the working could scroll;
+    // it follows the step, and the wheel scrolls it.
+    longWorkingRoom_->setFocusPolicy(Qt::NoFocus);
+    longWorkingRoom_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    longWorkingRoom_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    // On the window's background, as the working stood before it could scroll.
+    longWorkingRoom_->viewport()->setAutoFillBackground(false);
+    longWorking_->setAutoFillBackground(false);
 
     auto* top = new QHBoxLayout;
     top->addWidget(view_, 1);
-    top->addWidget(longWorking_);
+    top->addWidget(longWorkingRoom_);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(top, 1);
@@ -41,7 +55,14 @@ void StepPane::setProblem(const std::vector<int>& rods, const QStringList& colum
     columns_->setLines(columnLines);
 }
 
-void StepPane::fitWorking(const QStringList& wholeWorking) { longWorking_->fitTo(wholeWorking); }
+void StepPane::fitWorking(const QStringList& wholeWorking)
+{
+    longWorking_->fitTo(wholeWorking);
+    // As wide as the working, and a scroll bar beside it when it is taller
+    // than the room.
+    longWorkingRoom_->setFixedWidth(longWorking_->width()
+                                    + longWorkingRoom_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
 
 void StepPane::show(const StepView& view)
 {

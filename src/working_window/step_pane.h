@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QScrollArea;
 class QStackedWidget;
 
 namespace rods {
@@ -16,7 +17,9 @@ class RodsPicture;
 // The step shown: the rods with the row being read (or, at a product's adding
 // step, its columns), the long working so far beside them, and the step in
 // words below. It puts a step's view on the screen as it is given and decides
-// nothing.
+// nothing. On a small screen the long working scrolls, keeping its newest
+// line or the column a hint marks in view, and the picture and the columns
+// scale down, so that the window fits a 1024 x 768 screen at any problem.
 class StepPane : public QWidget {
     Q_OBJECT
 
@@ -40,6 +43,7 @@ private:
     RodsPicture* picture_;
     ColumnLines* columns_;
     ColumnMarks* longWorking_;
+    QScrollArea* longWorkingRoom_; // scrolls when the working is taller than the window
     FixedText* explanation_;
 };
 

@@ -2,6 +2,8 @@
 
 #include "working_window/window_keys.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QScreen>
 #include <QWidget>
@@ -35,7 +37,21 @@ void WindowZoom::zoomBy(int steps)
 {
     const auto* at = std::upper_bound(std::begin(ZoomSteps), std::end(ZoomSteps), zoom_ - 0.01);
     const auto index = std::clamp<std::ptrdiff_t>(at - std::begin(ZoomSteps) + steps, 0, std::size(ZoomSteps) - 1);
-    setZoom(ZoomSteps[index]);
+    const double zoom = ZoomSteps[index];
+    // Zooming in stops where the screen ends: a window larger than its
+    // screen would hide its buttons. Every size follows the zoom, so the
+    // least size at the next step is the least size now, scaled (a little
+    // more than it will be, as the picture's least size stays).
+    const QWidget* window = widgets_.window;
+    if (const QScreen* screen = window->screen(); zoom > zoom_ && screen != nullptr) {
+        // As laid out at the zoom of now, not as last laid out.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const QSize least = (QSizeF(window->minimumSizeHint()) * (zoom / zoom_)).toSize();
+        const QSize room = screen->availableGeometry().size();
+        if (least.width() > room.width() || least.height() > room.height())
+            return;
+    }
+    setZoom(zoom);
 }
 
 void WindowZoom::setZoom(double zoom)
@@ -69,7 +85,8 @@ void WindowZoom::apply()
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSizeF(reading.pointSizeF() * 1.2);
     widgets_.longMultiplication->setFont(fixed);
-    widgets_.picture->setMinimumSize((QSizeF(240, 200) * zoom_).toSize());
+    // The picture scales down before anything is cut: its least size stays
+    // as made, so that a large zoom still fits a small screen.
 }
 
 } // namespace rods

@@ -1,6 +1,7 @@
 // The Working window, driven as a learner drives it: products opened from the
 // list by double-click, Enter and the context menu; steps by keys and
 // buttons; copying; the picture's highlighted row read back from its pixels.
+#include "tutor/problems/problem.h"
 #include "window/window_driver.h"
 #include "working_window/column_lines.h"
 #include "working_window/column_marks.h"
@@ -9,6 +10,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -123,6 +125,8 @@ private Q_SLOTS:
     void zoomsTheWholeWindow();
     void dividesWithTheRods();
     void worksATypedProblem();
+    void fitsASmallScreen_data();
+    void fitsASmallScreen();
 };
 
 void TestWorkingWindow::opensByDoubleClickEnterAndMenu()
@@ -459,7 +463,8 @@ void TestWorkingWindow::zoomsTheWholeWindow()
     QCOMPARE(working->zoom(), 1.25);
     for (const char* name : parts)
         QVERIFY2(std::abs(points(name) - before[name] * 1.25) < 0.01, name);
-    QCOMPARE(working->findChild<RodsPicture*>()->minimumSize(), picture * 1.25);
+    // The picture scales down before anything is cut: its least size stays.
+    QCOMPARE(working->findChild<RodsPicture*>()->minimumSize(), picture);
     QTest::keyClick(working, Qt::Key_Equal, Qt::ControlModifier);
     QCOMPARE(working->zoom(), 1.5);
     QTest::keyClick(working, Qt::Key_Minus, Qt::ControlModifier);
@@ -605,4 +610,79 @@ void TestWorkingWindow::worksATypedProblem()
 }
 
 QTEST_MAIN(TestWorkingWindow)
+void TestWorkingWindow::fitsASmallScreen_data()
+{
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<bool>("practising");
+    // The largest problems the program takes: the longest division (15 digits
+    // by 8, 8 quotient digits, each with its row and its subtraction), the
+    // one with most subtractions of 6-digit rows, and the widest product.
+    for (const char* problem : {"889388550828554 ÷ 76947213", "935998533772 ÷ 201027", "99999999 × 999999999999999"})
+        for (double zoom : {1.0, 1.5})
+            for (bool practising : {false, true})
+                QTest::addRow("%s, zoom %.2g%s", problem, zoom, practising ? ", worked" : "")
+                    << QString::fromUtf8(problem) << zoom << practising;
+}
+
+void TestWorkingWindow::fitsASmallScreen()
+{
+    QFETCH(QString, problem);
+    QFETCH(double, zoom);
+    QFETCH(bool, practising);
+    // A 1024 x 768 projector, less a title bar and a panel.
+    const QSize screen(1024, 768 - 64);
+    WorkingWindow working;
+    working.findChild<QCheckBox*>("WorkItYourself")->setChecked(practising);
+    working.setZoom(zoom);
+    const ProblemRead read = readProblem(problem.toStdString());
+    QVERIFY(read.problem);
+    working.showProblem(*read.problem);
+    working.resize(screen);
+    working.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&working));
+    for (int step = 0; step < working.stepCount(); ++step) {
+        working.goToStep(step);
+        if (practising && working.step() < step)
+            break; // the steps after the one being worked stay closed
+        QApplication::processEvents();
+        const QSize least = working.minimumSizeHint().expandedTo(working.minimumSize());
+        QVERIFY2(least.width() <= screen.width() && least.height() <= screen.height(),
+                 qPrintable(QString("step %1: at least %2 x %3").arg(step + 1).arg(least.width()).arg(least.height())));
+        QCOMPARE(working.size(), screen);
+        // The words, the question and every button in view.
+        const QRect inside = working.rect();
+        for (const char* name :
+             {"Explanation", "Previous", "Next", "WorkItYourself", "Check", "ShowAnswer", "Question"}) {
+            auto* part = working.findChild<QWidget*>(name);
+            if (!part->isVisible())
+                continue;
+            const QRect at(part->mapTo(&working, QPoint(0, 0)), part->size());
+            QVERIFY2(inside.contains(at), qPrintable(QString("step %1: %2 cut off").arg(step + 1).arg(name)));
+        }
+        // The adding step's columns are drawn smaller rather than cut at the
+        // edge: nothing of them stands in the last pixels on the right.
+        if (auto* columns = working.findChild<ColumnLines*>("Columns"); columns->isVisible()) {
+            const QImage drawn = columns->grab().toImage();
+            const QColor text = columns->palette().color(QPalette::Text);
+            for (int x = drawn.width() - 3; x < drawn.width(); ++x)
+                for (int y = 0; y < drawn.height(); ++y)
+                    QVERIFY2(!near(drawn.pixelColor(x, y), text),
+                             qPrintable(QString("step %1: columns cut").arg(step + 1)));
+        }
+    }
+    // Zooming in stops where the screen ends (the test's screen is a
+    // classroom projector's, 1024 x 768).
+    for (int press = 0; press < 8; ++press)
+        QTest::keyClick(&working, Qt::Key_Plus, Qt::ControlModifier);
+    QApplication::processEvents();
+    const QSize room = working.screen()->availableGeometry().size();
+    const QSize least = working.minimumSizeHint().expandedTo(working.minimumSize());
+    const bool fits = least.width() <= room.width() && least.height() <= room.height();
+    QVERIFY2(
+        fits || working.zoom() == zoom,
+        qPrintable(QString("zoom %1: at least %2 x %3").arg(working.zoom()).arg(least.width()).arg(least.height())));
+    QVERIFY(working.zoom() >= 1.5 && working.zoom() < 3.0);
+}
+
 #include "tst_working_window.moc"
