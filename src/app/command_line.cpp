@@ -1,8 +1,10 @@
 #include "app/command_line.h"
 
+#include "drawings/text_lines.h"
 #include "paper/paper_files.h"
 #include "tutor/problems/problem_sets.h"
 #include "tutor/problems/worksheet.h"
+#include "tutor/session/lesson.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -132,6 +134,38 @@ QString readPaperJob(const QCommandLineParser& parser, const PaperOptions& optio
     return {};
 }
 
+// Reads --step and --all-steps, for the working of the --work problem as
+// pictures, into result.paper; returns why they cannot be taken, or nothing.
+QString readSlideOptions(const QCommandLineParser& parser, const QCommandLineOption& step,
+                         const QCommandLineOption& allSteps, CommandLine& result)
+{
+    const bool oneStep = parser.isSet(step);
+    const bool everyStep = parser.isSet(allSteps);
+    if (!oneStep && !everyStep)
+        return {};
+    const QString name = oneStep ? "--step" : "--all-steps";
+    if (oneStep && everyStep)
+        return "--step and --all-steps cannot be given together: choose one";
+    PaperJob* job = result.paper ? &*result.paper : nullptr;
+    if (job == nullptr || job->kind != PaperJob::Kind::Working || paperFormat(job->output) != PaperFormat::Png)
+        return QString("%1 is for --work with a picture to write: --output and a file ending in .png").arg(name);
+    const Lesson lesson = Lesson::ofProblem(*result.work);
+    const QString problem = fromUtf8(lesson.expression().text());
+    const int steps = lesson.stepCount();
+    if (steps == 0)
+        return QString("%1 has no steps to show").arg(problem);
+    job->allSteps = everyStep;
+    if (oneStep) {
+        const std::optional<int> chosen = numberIn(parser.value(step), 1, steps);
+        if (!chosen)
+            return QString("--step must be a whole number from 1 to %1 for %2, not '%3'")
+                .arg(steps)
+                .arg(problem, parser.value(step));
+        job->step = *chosen - 1;
+    }
+    return {};
+}
+
 } // namespace
 
 CommandLine readCommandLine(const QStringList& arguments)
@@ -167,9 +201,19 @@ CommandLine readCommandLine(const QStringList& arguments)
     const QCommandLineOption output("output",
                                     "Writes the --worksheet, the --cutout-rods or the working of the --work problem "
                                     "to this file instead of opening a window: a PDF (.pdf), or for the working a "
-                                    "picture of its first step (.png). Needs no display.",
+                                    "picture of its first step (.png), a slide. Needs no display.",
                                     "file");
     parser.addOption(output);
+    const QCommandLineOption step("step",
+                                  "For --work with a picture (.png) --output: the step the slide shows, from 1 "
+                                  "(the first if not given).",
+                                  "number");
+    parser.addOption(step);
+    const QCommandLineOption allSteps("all-steps",
+                                      "For --work with a picture (.png) --output: a slide of every step, each in a "
+                                      "file of its own numbered from the --output's name (slide.png gives "
+                                      "slide-1.png, slide-2.png and on; slide-01.png from ten steps up).");
+    parser.addOption(allSteps);
     const QCommandLineOption operation("operation", "For --worksheet: multiply (the default) or divide.", "operation");
     parser.addOption(operation);
     const QCommandLineOption level("level", "For --worksheet: the level, 1 to 10 (1 if not given).", "number");
@@ -237,7 +281,9 @@ CommandLine readCommandLine(const QStringList& arguments)
         }
     }
     if (!result.exitStatus) {
-        const QString why = readPaperJob(parser, {worksheet, cutout, output, operation, level, count, set}, result);
+        QString why = readPaperJob(parser, {worksheet, cutout, output, operation, level, count, set}, result);
+        if (why.isEmpty())
+            why = readSlideOptions(parser, step, allSteps, result);
         if (!why.isEmpty())
             refuse(why);
     }

@@ -19,6 +19,10 @@ struct PaperJob {
     int level = 1;
     int count = 10;
     int set = 1;
+    // For the working as pictures: the step shown (from 0), or every step,
+    // each in a file of its own numbered from the output's name.
+    int step = 0;
+    bool allSteps = false;
 };
 
 // What the command line asks for, read before any window system is touched,

@@ -86,8 +86,18 @@ QImage stepImage(const Lesson& lesson)
     const double titleHeight = QFontMetricsF(titleFont, &image).lineSpacing() + style.mm(2);
     painter.drawText(QRectF(area.left(), area.top(), area.width(), titleHeight), Qt::AlignLeft | Qt::AlignTop,
                      fromUtf8(lesson.title()));
-    StepDrawing drawing(lesson.view(), lesson.rods(), toLines(lesson.columnLines()), style);
     const double room = area.height() - titleHeight;
+    // The long working as large as the slide has room for, up to figures
+    // about a twentieth of its height, so that the back of a classroom can
+    // read them; never smaller than on paper.
+    const StepView view = lesson.view();
+    double figures = 26;
+    // At the adding step its columns stand under the working, a line each.
+    const auto columns = view.showColumns ? lesson.columnLines().size() + 1 : 0;
+    const double lines = std::max<double>(1, static_cast<double>(view.longWorking.lines().size() + columns));
+    while (figures > 11 && QFontMetricsF(style.fixedFont(figures), &image).lineSpacing() * lines > room * 0.85)
+        --figures;
+    StepDrawing drawing(view, lesson.rods(), toLines(lesson.columnLines()), style, figures, 15);
     drawing.layOut(area.width(), room, &image);
     const double height = drawing.layOut(area.width(), room - drawing.heightBesidesPicture(), &image);
     // A step whose words and columns alone outgrow the slide is drawn

@@ -9,13 +9,13 @@
 namespace rods {
 
 StepDrawing::StepDrawing(const StepView& view, const std::vector<int>& rods, const QStringList& columnLines,
-                         const PaperStyle& style)
+                         const PaperStyle& style, double figuresPoints, double wordsPoints)
     : view_(view)
     , columnLines_(columnLines)
     , style_(style)
     , counterFont_(style.font(13, true))
-    , wordsFont_(style.font(11))
-    , figuresFont_(style.fixedFont(11))
+    , wordsFont_(style.font(wordsPoints))
+    , figuresFont_(style.fixedFont(figuresPoints))
     , columnsFont_(style.font(11))
 {
     rods_.setRods(rods);

@@ -16,8 +16,10 @@ namespace rods {
 // the same drawings as the Working window's.
 class StepDrawing {
 public:
+    // The long working's figures and the words in the sizes given (in
+    // points): on paper 11, on a slide larger, to be read across a room.
     StepDrawing(const StepView& view, const std::vector<int>& rods, const QStringList& columnLines,
-                const PaperStyle& style);
+                const PaperStyle& style, double figuresPoints = 11, double wordsPoints = 11);
 
     // Lays the step out across `width`, its picture at most `pictureLimit`
     // high; returns the height it takes.

@@ -217,6 +217,29 @@ private Q_SLOTS:
             runs += run == 40 ? 1 : 0;
         }
         QCOMPARE(runs, 4);
+
+        // Slides of any step: 307 x 12 reads row 2, then row 1 (higher on
+        // the rods), then adds its rows in columns, with no row lit.
+        auto litRow = [&light](const QImage& slide) {
+            for (int y = 0; y < slide.height(); ++y)
+                for (int x = 0; x < slide.width(); ++x)
+                    if (slide.pixelColor(x, y) == light)
+                        return y;
+            return -1;
+        };
+        const QString slides = folder_.filePath("slide.png");
+        QCOMPARE(program({"--work", "307 × 12", "--output", slides, "--all-steps"}).status, 0);
+        QVERIFY(!QFile::exists(slides) && !QFile::exists(folder_.filePath("slide-4.png")));
+        const int row2 = litRow(QImage(folder_.filePath("slide-1.png")));
+        const int row1 = litRow(QImage(folder_.filePath("slide-2.png")));
+        QVERIFY2(row1 > 0 && row2 > row1, qPrintable(QString("%1, %2").arg(row1).arg(row2)));
+        QCOMPARE(litRow(QImage(folder_.filePath("slide-3.png"))), -1);
+        const QString second = folder_.filePath("second.png");
+        QCOMPARE(program({"--work", "307 × 12", "--output", second, "--step", "2"}).status, 0);
+        QCOMPARE(QImage(second), QImage(folder_.filePath("slide-2.png")));
+        // Sixteen steps are numbered in two figures, so that they sort.
+        QCOMPARE(program({"--work", "99999999 × 999999999999999", "--output", slides, "--all-steps"}).status, 0);
+        QVERIFY(QFile::exists(folder_.filePath("slide-01.png")) && QFile::exists(folder_.filePath("slide-16.png")));
     }
 
     // Each rod 15 mm wide and 7000/930 times as high, measured on the page
@@ -291,6 +314,14 @@ private Q_SLOTS:
                                    << "--operation must be multiply or divide";
         QTest::newRow("no output") << QStringList{"--worksheet"} << 2 << "--worksheet needs --output";
         QTest::newRow("output alone") << QStringList{"--output", pdf} << 2 << "--output needs --worksheet";
+        const QString png = folder_.filePath("slide.png");
+        QTest::newRow("step 4 of 3") << QStringList{"--work", "307x12", "--output", png, "--step", "4"} << 2
+                                     << "--step must be a whole number from 1 to 3";
+        QTest::newRow("step of a PDF") << QStringList{"--work", "307x12", "--output", pdf, "--step", "1"} << 2
+                                       << "--step is for --work";
+        QTest::newRow("step and all") << QStringList{"--work", "307x12", "--output", png, "--step", "1", "--all-steps"}
+                                      << 2 << "cannot be given together";
+        QTest::newRow("all steps alone") << QStringList{"--all-steps"} << 2 << "--all-steps is for --work";
         QTest::newRow("level alone") << QStringList{"--level", "3"} << 2 << "--level is for --worksheet";
         QTest::newRow("both") << QStringList{"--worksheet", "--cutout-rods", "--output", pdf} << 2
                               << "cannot be given together";
