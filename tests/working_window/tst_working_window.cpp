@@ -192,9 +192,16 @@ void TestWorkingWindow::stepsByKeysAndButtons()
     QCOMPARE(columns->lines().size(), Columns307x12.size());
     for (int i = 0; i < Columns307x12.size(); ++i)
         QCOMPARE(numbersIn(columns->lines().at(i)), Columns307x12.at(i));
+    // Shown, a screen reader reads them all; hidden, nothing.
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(columns);
+    QVERIFY(!spoken->text(QAccessible::Name).isEmpty());
+    QCOMPARE(numbersIn(spoken->text(QAccessible::Description)),
+             Columns307x12.at(0) + Columns307x12.at(1) + Columns307x12.at(2) + Columns307x12.at(3));
     QTest::keyClick(working, Qt::Key_PageUp);
     QVERIFY(shows({"2", "3"}, Tens307x12));
     QVERIFY(!columns->isVisible());
+    QCOMPARE(spoken->text(QAccessible::Name), QString());
+    QCOMPARE(spoken->text(QAccessible::Description), QString());
     QTest::keyClick(working, Qt::Key_Right, Qt::AltModifier);
     QVERIFY(shows({"3", "3"}, Sum307x12));
     QVERIFY(!button(working, "Next")->isEnabled());
@@ -602,6 +609,7 @@ void TestWorkingWindow::worksATypedProblem()
     for (const char* name : {"PrintWorking", "SaveWorking"})
         QVERIFY2(!working->findChild<QAction*>(name)->isEnabled(), name);
     const QString pdf = QDir::temp().filePath("empty working.pdf");
+    QFile::remove(pdf);
     QVERIFY(!working->saveWorkingTo(pdf).isEmpty());
     QVERIFY(!QFile::exists(pdf));
     QGuiApplication::clipboard()->setText("kept");
