@@ -262,6 +262,9 @@ CommandLine readCommandLine(const QStringList& arguments)
             result.errorOutput = QString("numbering-rods: cannot use the list '%1': %2\n")
                                      .arg(path, QString::fromStdString(list.refusal));
         } else {
+            if (!list.notice.empty())
+                result.errorOutput +=
+                    QString("numbering-rods: %1: %2\n").arg(path, QString::fromStdString(list.notice));
             for (const BadLine& line : list.badLines)
                 result.errorOutput += QString("numbering-rods: %1, line %2 is not a problem and is left out: %3\n")
                                           .arg(path)

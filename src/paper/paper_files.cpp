@@ -6,6 +6,7 @@
 #include "paper/whole_file.h"
 #include "tutor/session/lesson.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPdfWriter>
 
@@ -17,9 +18,24 @@ constexpr int PdfResolution = 600;
 // words keep together on a page.
 constexpr double StepPictureMillimetres = 80;
 
+// The system's reason names neither the file nor its folder; where the
+// folder is the trouble, the folder is named.
 PaperOutcome cannotWrite(const QString& path, const QString& why)
 {
-    return {false, false, QString("Could not write %1: %2.").arg(QFileInfo(path).fileName(), why)};
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    const QString name = file.fileName();
+    const QString where = QDir::toNativeSeparators(folder.absoluteFilePath());
+    QString error;
+    if (!folder.exists())
+        error = QString("Could not write %1: the folder %2 does not exist.").arg(name, where);
+    else if (!folder.isDir())
+        error = QString("Could not write %1: %2 is not a folder.").arg(name, where);
+    else if (!folder.isWritable())
+        error = QString("Could not write %1: the folder %2 cannot be written to.").arg(name, where);
+    else
+        error = QString("Could not write %1: %2.").arg(name, why);
+    return {false, false, error};
 }
 
 } // namespace

@@ -2,9 +2,11 @@
 
 #include "core/place_names.h"
 #include "window/board_surface.h"
+#include "window/digit_label.h"
 #include "window/form_controls.h"
 #include "window/text_box.h"
 
+#include <QAccessibleWidget>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -20,10 +22,48 @@ void name(QWidget* widget, const QString& name, const QString& description)
     widget->setAccessibleDescription(description);
 }
 
+// A label of the board as a screen reader sees it: its digit while the board
+// uses it; otherwise nothing at all, neither its design caption nor a place.
+class DigitLabelInterface : public QAccessibleWidget {
+public:
+    explicit DigitLabelInterface(DigitLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+
+    [[nodiscard]] QString text(QAccessible::Text kind) const override
+    {
+        const auto* label = static_cast<const DigitLabel*>(widget());
+        if (!label->inUse())
+            return {};
+        return kind == QAccessible::Name ? label->text() : QAccessibleWidget::text(kind);
+    }
+
+    [[nodiscard]] QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (!static_cast<const DigitLabel*>(widget())->inUse())
+            state.invisible = true;
+        return state;
+    }
+};
+
+QAccessibleInterface* digitLabelInterface(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(DigitLabel::staticMetaObject.className()))
+        return new DigitLabelInterface(static_cast<DigitLabel*>(object));
+    return nullptr;
+}
+
 } // namespace
 
 void nameControls(FormControls& controls)
 {
+    static const bool installed = [] {
+        QAccessible::installFactory(digitLabelInterface);
+        return true;
+    }();
+    Q_UNUSED(installed);
     name(controls.text1, "Digit entry", "One digit of the multiplicator, 0 to 9. Press OK to place it as a rod.");
     name(controls.text2, "Message", "Says why the last press of OK or GO was refused.");
     name(controls.picture1, "Board", "No rods on the board.");

@@ -72,6 +72,7 @@ void DigitLabel::setBackColor(SystemColor color)
 
 void DigitLabel::setCaption(std::string_view caption)
 {
+    captioned_ = true;
     const QString changed = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
     if (changed == text())
         return;

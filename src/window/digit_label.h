@@ -28,6 +28,10 @@ public:
     [[nodiscard]] int topTwips() const { return topTwips_; }
     [[nodiscard]] int leftTwips() const { return leftTwips_; }
     [[nodiscard]] bool autoSize() const { return autoSize_; }
+    // Whether the board shows something in it. The labels the board has not
+    // yet used stand stacked in its corner with their design caption, and
+    // those it has emptied show nothing: neither is read to a screen reader.
+    [[nodiscard]] bool inUse() const { return captioned_ && !text().isEmpty(); }
 
 private:
     void place();
@@ -38,6 +42,7 @@ private:
     int topTwips_ = 0;
     int leftTwips_ = 0;
     bool autoSize_ = false;
+    bool captioned_ = false; // by the board, not by the design
 };
 
 } // namespace rods

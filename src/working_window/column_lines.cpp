@@ -19,8 +19,7 @@ ColumnLines::ColumnLines(QWidget* parent)
 void ColumnLines::setLines(const QStringList& lines)
 {
     lines_ = lines;
-    // Screen readers read them all, as a pupil does.
-    setAccessibleDescription(lines.join("; "));
+    speak();
     drawn_ = QPixmap();
     update();
 }
@@ -33,6 +32,19 @@ void ColumnLines::changeEvent(QEvent* event)
 }
 
 void ColumnLines::resizeEvent(QResizeEvent*) { drawn_ = QPixmap(); }
+
+void ColumnLines::showEvent(QShowEvent*) { speak(); }
+
+void ColumnLines::hideEvent(QHideEvent*) { speak(); }
+
+void ColumnLines::speak()
+{
+    // Screen readers read them all, as a pupil does, once they are there to
+    // be read.
+    const bool shown = isVisible();
+    setAccessibleName(shown ? QString("The columns added") : QString());
+    setAccessibleDescription(shown ? lines_.join("; ") : QString());
+}
 
 void ColumnLines::paintEvent(QPaintEvent*)
 {

@@ -27,12 +27,20 @@ PaperMenu::PaperMenu(QToolButton* button, QWidget* window, ProblemPicker* picker
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     auto* menu = new QMenu(button);
     menu->setObjectName("PaperMenu");
-    QAction* print = menu->addAction("&Print the working…", window, [this] { printWorking(); });
-    print->setObjectName("PrintWorking");
-    print->setShortcut(QKeySequence::Print);
-    QAction* save = menu->addAction("&Save the working as…", window, [this] { saveWorkingAs(); });
-    save->setObjectName("SaveWorking");
-    save->setShortcut(QKeySequence::SaveAs);
+    print_ = menu->addAction("&Print the working…", window, [this] { printWorking(); });
+    print_->setObjectName("PrintWorking");
+    print_->setShortcut(QKeySequence::Print);
+    save_ = menu->addAction("&Save the working as…", window, [this] { saveWorkingAs(); });
+    save_->setObjectName("SaveWorking");
+    // Qt's key for Save As comes from the desktop's key scheme, and only
+    // GNOME's and the Mac's have one: on KDE, on a desktop Qt does not know
+    // and offscreen there is none. Ctrl+Shift+S, what the menu says, works
+    // on every desktop, beside any key of the desktop's own.
+    const QKeySequence saveAs(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    QList<QKeySequence> saveKeys = QKeySequence::keyBindings(QKeySequence::SaveAs);
+    saveKeys.removeAll(saveAs);
+    saveKeys.prepend(saveAs);
+    save_->setShortcuts(saveKeys);
     menu->addSeparator();
     QAction* sheet = menu->addAction("&Worksheet…", window, [this] {
         WorksheetDialog* dialog = worksheetDialog();
@@ -44,14 +52,26 @@ PaperMenu::PaperMenu(QToolButton* button, QWidget* window, ProblemPicker* picker
     QAction* cutout = menu->addAction("&Cut-out rods…", window, [this] { makeCutoutRods(); });
     cutout->setObjectName("CutoutRods");
     // The shortcuts work from anywhere in the window, the menu closed.
-    for (QAction* action : {print, save}) {
+    for (QAction* action : {print_, save_}) {
         action->setShortcutContext(Qt::WindowShortcut);
         window->addAction(action);
     }
     button->setMenu(menu);
 }
 
-QString PaperMenu::saveWorkingTo(const QString& path) const { return saveWorking(path, lesson_).error; }
+void PaperMenu::setWorkingShown(bool shown)
+{
+    workingShown_ = shown;
+    print_->setEnabled(shown);
+    save_->setEnabled(shown);
+}
+
+QString PaperMenu::saveWorkingTo(const QString& path) const
+{
+    if (!workingShown_)
+        return "There is no working to save yet: type a problem first, or press New problem.";
+    return saveWorking(path, lesson_).error;
+}
 
 void PaperMenu::saveWorkingAs()
 {

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QAction;
 class QToolButton;
 class QWidget;
 
@@ -25,6 +26,9 @@ public:
     // The lesson is the window's own, and outlives the menu.
     PaperMenu(QToolButton* button, QWidget* window, ProblemPicker* picker, const Lesson& lesson);
 
+    // Whether the window shows a problem's working; before it does, the
+    // working can be neither printed nor saved.
+    void setWorkingShown(bool shown);
     // Writes the whole working as a PDF, or the step shown as a PNG, by the
     // path's ending; says why not, or nothing.
     [[nodiscard]] QString saveWorkingTo(const QString& path) const;
@@ -36,6 +40,9 @@ private:
     void makeCutoutRods();
 
     QWidget* window_;
+    QAction* print_ = nullptr;
+    QAction* save_ = nullptr;
+    bool workingShown_ = true;
     ProblemPicker* picker_;
     const Lesson& lesson_;
     WorksheetDialog* worksheetDialog_ = nullptr; // made when first asked for

@@ -153,6 +153,8 @@ void ProblemPicker::useList(const ProblemList& list, const QString& name)
                       .arg(list.badLines.size() == 1 ? QString("1 line is")
                                                      : QString("%1 lines are").arg(list.badLines.size()),
                            fromUtf8(badLinesInWords(list.badLines)));
+    if (!list.notice.empty())
+        loaded += " " + fromUtf8(list.notice);
     say(loaded);
 }
 

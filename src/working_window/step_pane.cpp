@@ -24,7 +24,6 @@ StepPane::StepPane(QWidget* parent)
     , explanation_(new FixedText("Explanation", "Step", font(), 5, this))
 {
     columns_->setObjectName("Columns");
-    columns_->setAccessibleName("The columns added");
     view_->addWidget(picture_);
     view_->addWidget(columns_);
     longWorking_->setAccessibleDescription("Long multiplication");

@@ -21,7 +21,8 @@ template <typename Action> void addWindowShortcut(QWidget* window, const QKeySeq
 // Copy for the whole working as text and New for the next problem posed. They
 // only call what the window offers anyone, so that a key does exactly what the
 // same command does from a button or a test. The keys of zooming and of paper
-// belong to those parts.
+// belong to those parts. While a drop-down or menu of the window is open, no
+// key of the window works: the keys are the popup's.
 void addWindowKeys(WorkingWindow* window);
 
 } // namespace rods

@@ -66,6 +66,7 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     connect(buttons_->previous(), &QPushButton::clicked, this, [this] { goToStep(step() - 1); });
     connect(buttons_->next(), &QPushButton::clicked, this, [this] { goToStep(step() + 1); });
     addWindowKeys(this);
+    showStep();
 }
 
 WorkingWindow::~WorkingWindow() = default;
@@ -112,6 +113,8 @@ void WorkingWindow::open(Lesson lesson)
 {
     posed_.reset();
     lesson_ = std::move(lesson);
+    hasProblem_ = true;
+    paperMenu_->setWorkingShown(true);
     lesson_.setPractising(buttons_->workYourself()->isChecked());
     setWindowTitle(fromUtf8(lesson_.title()));
     pane_->setProblem(lesson_.rods(), toLines(lesson_.columnLines()));
@@ -137,7 +140,14 @@ void WorkingWindow::goToStep(int step)
 
 void WorkingWindow::showStep()
 {
-    const StepView view = lesson_.view();
+    StepView view;
+    if (hasProblem_) {
+        view = lesson_.view();
+    } else {
+        // Nothing to step through, answer or put on paper: only what to do.
+        view.words = "Type a problem in the boxes above and press Work, or choose a level and press New problem.";
+        paperMenu_->setWorkingShown(false);
+    }
     pane_->show(view);
 
     answers_->setVisible(view.answer.has_value());
@@ -193,7 +203,7 @@ void WorkingWindow::settle(const Lesson::Outcome& outcome)
         answers_->focusAnswer();
 }
 
-QString WorkingWindow::workingText() const { return fromUtf8(lesson_.text()); }
+QString WorkingWindow::workingText() const { return hasProblem_ ? fromUtf8(lesson_.text()) : QString(); }
 
 void WorkingWindow::showPosed(const PosedProblem& posed)
 {

@@ -64,7 +64,8 @@ public:
     void goToStep(int step);
 
     // The whole working as plain text: the long multiplication, then one line
-    // per step. While the learner works it, only the steps answered.
+    // per step. While the learner works it, only the steps answered; nothing
+    // before the first problem.
     [[nodiscard]] QString workingText() const;
 
     [[nodiscard]] bool practising() const;
@@ -91,7 +92,7 @@ private:
     // left it.
     void open(Lesson lesson);
     // Puts the step the lesson is at on the screen; the lesson says what it
-    // shows.
+    // shows. Before the first problem, only what to do.
     void showStep();
     void announceStep();
     void checkAnswer(const QString& typed);
@@ -101,6 +102,7 @@ private:
     void applyZoom();
 
     Lesson lesson_;
+    bool hasProblem_ = false; // false until the first problem is opened
     KeptLessons keptLessons_;
 
     ProblemPicker* picker_;

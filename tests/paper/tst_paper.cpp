@@ -302,7 +302,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("says");
         const QString pdf = QDir::temp().filePath("never-written.pdf");
         QTest::newRow("no folder") << QStringList{"--cutout-rods", "--output", "/no/such/folder/rods.pdf"} << 1
-                                   << "Could not write rods.pdf";
+                                   << "Could not write rods.pdf: the folder /no/such/folder does not exist.";
+        QTest::newRow("under a file") << QStringList{"--cutout-rods", "--output", RODS_PROGRAM "/rods.pdf"} << 1
+                                      << QString("Could not write rods.pdf: %1 is not a folder.").arg(RODS_PROGRAM);
         QTest::newRow("text file") << QStringList{"--cutout-rods", "--output", "rods.txt"} << 2 << "must end in .pdf";
         QTest::newRow("png sheet") << QStringList{"--worksheet", "--output", "sheet.png"} << 2 << "must end in .pdf";
         QTest::newRow("level 11") << QStringList{"--worksheet", "--level", "11", "--output", pdf} << 2

@@ -27,6 +27,7 @@ private Q_SLOTS:
     void digitBoxesAreNamedByPlace_data();
     void digitBoxesAreNamedByPlace();
     void boardDescribesItsRods();
+    void unusedBoardLabelsSayNothing();
 };
 
 void TestAccessibility::everyControlHasNameAndDescription()
@@ -96,6 +97,28 @@ void TestAccessibility::boardDescribesItsRods()
     QCOMPARE(spoken(board, QAccessible::Description), QString("No rods on the board."));
     driver.enterRod("9");
     QCOMPARE(spoken(board, QAccessible::Description), QString("1 rod, multiplicator 9: rod 1, digit 9."));
+}
+
+void TestAccessibility::unusedBoardLabelsSayNothing()
+{
+    WindowDriver driver;
+    // The 90 + 91 + 15 labels of the three arrays stand stacked in the
+    // board's corner with their design caption, which nobody is to hear.
+    const auto labels = driver.window().findChildren<DigitLabel*>();
+    QCOMPARE(labels.size(), 90 + 91 + 15);
+    for (DigitLabel* label : labels) {
+        QVERIFY(label->objectName().startsWith(label->text() + "("));
+        QCOMPARE(spoken(label, QAccessible::Name), QString());
+        QVERIFY(QAccessible::queryAccessibleInterface(label)->state().invisible);
+    }
+    // A rod's digit on the board is read; emptied by Clear, it is silent again.
+    driver.enterRod("7");
+    DigitLabel* digit = driver.label(LabelArray::Label1, 0);
+    QCOMPARE(digit->text(), QString("7"));
+    QCOMPARE(spoken(digit, QAccessible::Name), QString("7"));
+    QVERIFY(!QAccessible::queryAccessibleInterface(digit)->state().invisible);
+    driver.pressClear();
+    QCOMPARE(spoken(digit, QAccessible::Name), QString());
 }
 
 QTEST_MAIN(TestAccessibility)

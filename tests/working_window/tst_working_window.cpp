@@ -14,12 +14,15 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 
 #include <map>
 
@@ -193,9 +196,16 @@ void TestWorkingWindow::stepsByKeysAndButtons()
     QCOMPARE(columns->lines().size(), Columns307x12.size());
     for (int i = 0; i < Columns307x12.size(); ++i)
         QCOMPARE(numbersIn(columns->lines().at(i)), Columns307x12.at(i));
+    // Shown, a screen reader reads them all; hidden, nothing.
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(columns);
+    QVERIFY(!spoken->text(QAccessible::Name).isEmpty());
+    QCOMPARE(numbersIn(spoken->text(QAccessible::Description)),
+             Columns307x12.at(0) + Columns307x12.at(1) + Columns307x12.at(2) + Columns307x12.at(3));
     QTest::keyClick(working, Qt::Key_PageUp);
     QVERIFY(shows({"2", "3"}, Tens307x12));
     QVERIFY(!columns->isVisible());
+    QCOMPARE(spoken->text(QAccessible::Name), QString());
+    QCOMPARE(spoken->text(QAccessible::Description), QString());
     QTest::keyClick(working, Qt::Key_Right, Qt::AltModifier);
     QVERIFY(shows({"3", "3"}, Sum307x12));
     QVERIFY(!button(working, "Next")->isEnabled());
@@ -594,6 +604,34 @@ void TestWorkingWindow::worksATypedProblem()
     auto* multiplicand = working->findChild<QLineEdit*>("SecondNumber");
     QCOMPARE(multiplier->accessibleName(), QString("Multiplier"));
     QCOMPARE(multiplicand->accessibleName(), QString("Multiplicand"));
+
+    // Empty, the window says what to do and offers nothing that does nothing:
+    // no step, no answer, no working to copy, print or save.
+    QVERIFY(!labelText(working, "Explanation").isEmpty());
+    QCOMPARE(numbersIn(labelText(working, "Explanation")), QStringList());
+    for (const char* name : {"Check", "ShowAnswer", "Previous", "Next"})
+        QVERIFY2(!button(working, name)->isVisible() || !button(working, name)->isEnabled(), name);
+    for (const char* name : {"PrintWorking", "SaveWorking"})
+        QVERIFY2(!working->findChild<QAction*>(name)->isEnabled(), name);
+    const QString pdf = QDir::temp().filePath("empty working.pdf");
+    QFile::remove(pdf);
+    QVERIFY(!working->saveWorkingTo(pdf).isEmpty());
+    QVERIFY(!QFile::exists(pdf));
+    QGuiApplication::clipboard()->setText("kept");
+    QTest::keySequence(working, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("kept"));
+
+    // Escape in an open drop-down closes the drop-down alone.
+    for (const char* name : {"Level", "Operation"}) {
+        auto* box = working->findChild<QComboBox*>(name);
+        box->showPopup();
+        QWidget* popup = QApplication::activePopupWidget();
+        QVERIFY2(popup != nullptr, name);
+        QTest::keyClick(popup->focusWidget() != nullptr ? popup->focusWidget() : popup, Qt::Key_Escape);
+        QVERIFY2(QApplication::activePopupWidget() == nullptr, name);
+        QVERIFY2(working->isVisible(), name);
+    }
+
     multiplier->setText("307");
     QTest::keyClicks(multiplicand, "1x2");
     QTest::keyClick(multiplicand, Qt::Key_Return);
@@ -602,8 +640,27 @@ void TestWorkingWindow::worksATypedProblem()
     multiplicand->setText("12");
     QTest::keyClick(multiplicand, Qt::Key_Return);
     QCOMPARE(working->windowTitle(), QString("Working: 307 × 12"));
+    // End in the open Level list moves in the list, not to the last step.
+    auto* level = working->findChild<QComboBox*>("Level");
+    level->showPopup();
+    QTest::keyClick(QApplication::activePopupWidget()->focusWidget(), Qt::Key_End);
+    QCOMPARE(working->step(), 0);
+    QTest::keyClick(QApplication::activePopupWidget()->focusWidget(), Qt::Key_Escape);
+    QVERIFY(QApplication::activePopupWidget() == nullptr);
     QTest::keyClick(working, Qt::Key_End);
     QCOMPARE(numbersIn(labelText(working, "Explanation")), Sum307x12);
+    // Ctrl+Shift+S opens the dialog to save it, whatever key the desktop
+    // gives Save As: offscreen, as on KDE and on desktops Qt does not know,
+    // Qt gives it none.
+    bool asked = false;
+    QTimer::singleShot(0, working, [&asked] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            asked = true;
+            dialog->reject();
+        }
+    });
+    QTest::keyClick(working, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(asked);
     // Nothing of it in the main window.
     QCOMPARE(driver.listItems(), QStringList());
     QCOMPARE(int(driver.board().RodCount()), 0);

@@ -1,59 +1,19 @@
 #include "tutor/problems/problem_list.h"
 
 #include "core/file_bytes.h"
+#include "core/text_encoding.h"
 #include "tutor/exercise/sentence.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace rods {
 namespace {
-
-// Whether the bytes are UTF-8 text: well-formed sequences (no overlongs or
-// surrogates) and no control characters but tab, CR and LF.
-bool isText(std::string_view bytes)
-{
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        if (lead < 0x80) {
-            if ((lead < 0x20 && lead != '\t' && lead != '\n' && lead != '\r') || lead == 0x7f)
-                return false;
-            ++i;
-            continue;
-        }
-        std::size_t length = 0;
-        std::uint32_t code = 0;
-        if (lead >= 0xc2 && lead <= 0xdf) {
-            length = 2;
-            code = lead & 0x1fu;
-        } else if (lead >= 0xe0 && lead <= 0xef) {
-            length = 3;
-            code = lead & 0x0fu;
-        } else if (lead >= 0xf0 && lead <= 0xf4) {
-            length = 4;
-            code = lead & 0x07u;
-        } else {
-            return false;
-        }
-        if (i + length > bytes.size())
-            return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + k]);
-            if ((next & 0xc0u) != 0x80u)
-                return false;
-            code = (code << 6) | (next & 0x3fu);
-        }
-        const std::uint32_t least = length == 3 ? 0x800 : 0x10000;
-        if ((length > 2 && code < least) || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff))
-            return false;
-        i += length;
-    }
-    return true;
-}
 
 std::string_view trimmed(std::string_view text)
 {
@@ -86,9 +46,17 @@ ProblemList readProblemList(std::string_view contents)
     }
     if (contents.substr(0, 3) == "\xef\xbb\xbf") // a byte order mark some editors write
         contents.remove_prefix(3);
-    if (!isText(contents)) {
-        list.refusal = "The file is not a text file: a list of problems is plain text, one problem a line.";
-        return list;
+    // Editors on Windows still save in Windows-1252 (or Latin-1, which reads
+    // the same), and both have × and ÷: such a list is read, and said so.
+    std::optional<std::string> decoded;
+    if (!isUtf8Text(contents)) {
+        decoded = windows1252Text(contents);
+        if (!decoded) {
+            list.refusal = "The file is not a text file: a list of problems is plain text, one problem a line.";
+            return list;
+        }
+        contents = *decoded;
+        list.notice = "The file is not in UTF-8, so it was read as Windows-1252 (Latin-1).";
     }
     std::size_t number = 0;
     while (!contents.empty()) {

@@ -25,13 +25,15 @@ struct ProblemList {
     std::vector<Problem> problems;
     std::vector<BadLine> badLines;
     std::string refusal;     // set when nothing is loaded
+    std::string notice;      // how its text was read, when not as UTF-8
     bool unreadable = false; // the file itself could not be read
 };
 
-// Reads a plain UTF-8 text file's contents: one problem a line as --work
-// takes it ("307 × 12", "3684 ÷ 12"), blank lines and lines starting with #
-// ignored. Contents that are not text, over 1 MB or with over 1,000
-// problems are refused whole, as is a list with no problem in it.
+// Reads a plain text file's contents, in UTF-8 or else in Windows-1252 (or
+// Latin-1): one problem a line as --work takes it ("307 × 12", "3684 ÷ 12"),
+// blank lines and lines starting with # ignored. Contents that are not text,
+// over 1 MB or with over 1,000 problems are refused whole, as is a list with
+// no problem in it.
 [[nodiscard]] ProblemList readProblemList(std::string_view contents);
 
 // Reads the file at the path as above; a file that cannot be read (or is

@@ -2,6 +2,7 @@
 // pinned, every level's promise checked by exact arithmetic over many sets, a
 // teacher's list on good and bad files, and the progress file read around
 // damage, under kills while it is written, and with two writers at once.
+#include "core/text_encoding.h"
 #include "tutor/problems/levels.h"
 #include "tutor/problems/problem_list.h"
 #include "tutor/problems/problem_sets.h"
@@ -104,6 +105,7 @@ private Q_SLOTS:
     void setsFollowOneAnother();
     void teachersLists_data();
     void teachersLists();
+    void singleByteLists();
     void recordsReadBackAsWritten();
     void damagedLinesAreSkippedAndCounted();
     void reportNamesTheSlipsMadeMostOften();
@@ -218,8 +220,8 @@ void TestProblemsAndProgress::teachersLists_data()
                                        << "Line 1, \"hello\"";
     QTest::newRow("binary") << QByteArray("12 × 3\n\x00\x01\x02", 10) << QStringList{} << QList<int>{}
                             << "not a text file";
-    QTest::newRow("Latin-1, not UTF-8") << QByteArray("12 \xd7 3\n") << QStringList{} << QList<int>{}
-                                        << "not a text file";
+    QTest::newRow("Windows-1252, an undefined byte")
+        << QByteArray("12 \xd7 3\n\x81\n") << QStringList{} << QList<int>{} << "not a text file";
     QTest::newRow("over 1 MB") << QByteArray(1'000'001, '\n') << QStringList{} << QList<int>{} << "larger than 1 MB";
     QByteArray thousand;
     for (int i = 0; i < 1000; ++i)
@@ -243,6 +245,25 @@ void TestProblemsAndProgress::teachersLists()
     QCOMPARE(bad, badLines);
     QVERIFY2(QString::fromStdString(list.refusal).contains(refusal), list.refusal.c_str());
     QCOMPARE(list.refusal.empty(), refusal.isEmpty());
+    QVERIFY(list.notice.empty()); // UTF-8, or refused
+}
+
+void TestProblemsAndProgress::singleByteLists()
+{
+    // × is 0xd7 and ÷ 0xf7 in Latin-1 and Windows-1252 alike; Windows-1252's
+    // curly quotes 0x93 and 0x94 and its euro 0x80 stand in a comment.
+    const QByteArray latin1("12 \xd7 3\r\n84 \xf7 4\n# \x93Tuesday\x94, \x80 5\n");
+    const ProblemList list = readProblemList(std::string_view(latin1.constData(), std::size_t(latin1.size())));
+    QCOMPARE(texts(list.problems), (QStringList{"12 × 3", "84 ÷ 4"}));
+    QVERIFY(list.badLines.empty());
+    QVERIFY2(QString::fromStdString(list.notice).contains("Windows-1252"), list.notice.c_str());
+    // The code page's table, read off its chart: 0x80 €, 0x93 “, 0x9f Ÿ,
+    // 0xa0 no-break space, 0xff ÿ.
+    QCOMPARE(QString::fromStdString(*windows1252Text("\x80\x93\x9f\xa0\xff")), QString("€“Ÿ\u00a0ÿ"));
+    // Undefined in Windows-1252, or a control character: not text.
+    for (const char* bytes : {"\x81", "\x8d", "\x8f", "\x90", "\x9d", "\x01", "\x7f"})
+        QVERIFY2(!windows1252Text(bytes), bytes);
+    QVERIFY(!windows1252Text(std::string_view("a\0b", 3)));
 }
 
 void TestProblemsAndProgress::recordsReadBackAsWritten()
