@@ -57,9 +57,6 @@ struct PaperOptions {
     const QCommandLineOption& room;
 };
 
-// The teacher's line over a worksheet: one line of the page's width.
-constexpr int MostInTitle = 60;
-
 // A whole number from `lowest` to `highest`, or nothing.
 std::optional<int> numberIn(const QString& text, int lowest, int highest)
 {
@@ -124,8 +121,10 @@ QString readPaperJob(const QCommandLineParser& parser, const PaperOptions& optio
         job.look.rods = !parser.isSet(options.noRods);
         job.look.answerKey = !parser.isSet(options.noKey);
         job.title = parser.value(options.title).simplified();
-        if (job.title.size() > MostInTitle)
-            return QString("--title must be at most %1 characters long, not %2").arg(MostInTitle).arg(job.title.size());
+        if (job.title.size() > MostInWorksheetTitle)
+            return QString("--title must be at most %1 characters long, not %2")
+                .arg(MostInWorksheetTitle)
+                .arg(job.title.size());
         const auto levelCount = static_cast<int>(levels(job.operation).size());
         const std::optional<int> level = numberIn(parser.value(options.level), 1, levelCount);
         const std::optional<int> count = numberIn(parser.value(options.count), FewestOnWorksheet, MostOnWorksheet);

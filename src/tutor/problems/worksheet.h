@@ -10,6 +10,8 @@ namespace rods {
 
 inline constexpr int FewestOnWorksheet = 1;
 inline constexpr int MostOnWorksheet = 40;
+// The teacher's line over a worksheet, in characters: one line across the page.
+inline constexpr int MostInWorksheetTitle = 60;
 
 // A problem on a worksheet, with what its answer key says.
 struct WorksheetProblem {
