@@ -368,8 +368,7 @@ private Q_SLOTS:
         // No rods: a rod's 19 digits and the index rod's 9 would stand
         // alone; the room's are 5 a problem at most (3 rods and 1 digit, or
         // 1 rod and 3 digits), and a few in the heads ("Page 1 of 1").
-        QVERIFY2(text.count(QRegularExpression(R"((?<!\S)\d(?!\S))")) <= 12 * 5 + 10,
-                 qPrintable(text));
+        QVERIFY2(text.count(QRegularExpression(R"((?<!\S)\d(?!\S))")) <= 12 * 5 + 10, qPrintable(text));
         QVERIFY(!text.contains("Answer key"));
 
         // Opened again after a teacher's list is loaded, the dialog offers it.
