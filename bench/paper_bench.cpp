@@ -44,6 +44,11 @@ std::vector<ClickFigure> benchPaper(int repetitions)
         const rods::Worksheet sheet = rods::levelWorksheet(largest, 4711, rods::MostOnWorksheet);
         check(rods::savePdf(pdf, [&sheet](QPagedPaintDevice& device) { return rods::paintWorksheet(device, sheet); }));
     }));
+    const rods::Level& longestDivision = rods::levels(rods::Operation::Divide).back();
+    figures.push_back(timed("Worksheet of 40 divisions of level 10 with its key, to PDF", times, [&] {
+        const rods::Worksheet sheet = rods::levelWorksheet(longestDivision, 4711, rods::MostOnWorksheet);
+        check(rods::savePdf(pdf, [&sheet](QPagedPaintDevice& device) { return rods::paintWorksheet(device, sheet); }));
+    }));
     const rods::Lesson product = rods::Lesson::ofProblem(*rods::readProblem("98765432 × 123456").problem);
     figures.push_back(
         timed("Whole working of 98765432 × 123456, to PDF", times, [&] { check(rods::saveWorking(pdf, product)); }));

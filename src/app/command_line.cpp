@@ -28,7 +28,6 @@ constexpr const char* QtOptionsWithValue[] = {"platform",
                                               "session",
                                               "display",
                                               "geometry",
-                                              "title",
                                               "name",
                                               "fn",
                                               "font",
@@ -54,6 +53,10 @@ struct PaperOptions {
     const QCommandLineOption& level;
     const QCommandLineOption& count;
     const QCommandLineOption& set;
+    const QCommandLineOption& title;
+    const QCommandLineOption& noRods;
+    const QCommandLineOption& noKey;
+    const QCommandLineOption& room;
 };
 
 // A whole number from `lowest` to `highest`, or nothing.
@@ -73,7 +76,8 @@ QString readPaperJob(const QCommandLineParser& parser, const PaperOptions& optio
     const bool worksheet = parser.isSet(options.worksheet);
     const bool cutout = parser.isSet(options.cutout);
     const bool output = parser.isSet(options.output);
-    for (const QCommandLineOption* forSheet : {&options.operation, &options.level, &options.count, &options.set})
+    for (const QCommandLineOption* forSheet : {&options.operation, &options.level, &options.count, &options.set,
+                                               &options.title, &options.noRods, &options.noKey, &options.room})
         if (parser.isSet(*forSheet) && !worksheet)
             return QString("--%1 is for --worksheet").arg(forSheet->names().first());
     if (!worksheet && !cutout && !output)
@@ -106,8 +110,23 @@ QString readPaperJob(const QCommandLineParser& parser, const PaperOptions& optio
         const QString operation = parser.value(options.operation).trimmed().toLower();
         if (operation == "divide")
             job.operation = Operation::Divide;
+        else if (operation == "mixed")
+            job.mixed = true;
         else if (parser.isSet(options.operation) && operation != "multiply")
-            return QString("--operation must be multiply or divide, not '%1'").arg(parser.value(options.operation));
+            return QString("--operation must be multiply, divide or mixed, not '%1'")
+                .arg(parser.value(options.operation));
+        const QString room = parser.value(options.room).trimmed().toLower();
+        if (room == "lattice")
+            job.look.room = WorksheetLook::Room::Lattice;
+        else if (parser.isSet(options.room) && room != "squared")
+            return QString("--room must be squared or lattice, not '%1'").arg(parser.value(options.room));
+        job.look.rods = !parser.isSet(options.noRods);
+        job.look.answerKey = !parser.isSet(options.noKey);
+        job.title = parser.value(options.title).simplified();
+        if (job.title.size() > MostInWorksheetTitle)
+            return QString("--title must be at most %1 characters long, not %2")
+                .arg(MostInWorksheetTitle)
+                .arg(job.title.size());
         const auto levelCount = static_cast<int>(levels(job.operation).size());
         const std::optional<int> level = numberIn(parser.value(options.level), 1, levelCount);
         const std::optional<int> count = numberIn(parser.value(options.count), FewestOnWorksheet, MostOnWorksheet);
@@ -214,7 +233,9 @@ CommandLine readCommandLine(const QStringList& arguments)
                                       "file of its own numbered from the --output's name (slide.png gives "
                                       "slide-1.png, slide-2.png and on; slide-01.png from ten steps up).");
     parser.addOption(allSteps);
-    const QCommandLineOption operation("operation", "For --worksheet: multiply (the default) or divide.", "operation");
+    const QCommandLineOption operation(
+        "operation", "For --worksheet: multiply (the default), divide, or mixed (a product and a division in turn).",
+        "operation");
     parser.addOption(operation);
     const QCommandLineOption level("level", "For --worksheet: the level, 1 to 10 (1 if not given).", "number");
     parser.addOption(level);
@@ -222,6 +243,18 @@ CommandLine readCommandLine(const QStringList& arguments)
     parser.addOption(count);
     const QCommandLineOption set("set", "For --worksheet: the problem set, 1 to 99999 (1 if not given).", "number");
     parser.addOption(set);
+    const QCommandLineOption title(
+        "title", "For --worksheet: a line of your own over the first page, such as \"Class 4b, Tuesday\".", "text");
+    parser.addOption(title);
+    const QCommandLineOption noRods("no-rods", "For --worksheet: leaves the rods out, for more problems to a page.");
+    parser.addOption(noRods);
+    const QCommandLineOption room("room",
+                                  "For --worksheet: the room to work each problem in: squared (5 mm squares, the "
+                                  "default) or lattice (a product's lattice; a division keeps its squares).",
+                                  "room");
+    parser.addOption(room);
+    const QCommandLineOption noKey("no-key", "For --worksheet: leaves the answer key out.");
+    parser.addOption(noKey);
     // Qt writes its options with one dash: -platform offscreen, -reverse.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const char* name : QtOptionsWithValue) {
@@ -284,7 +317,8 @@ CommandLine readCommandLine(const QStringList& arguments)
         }
     }
     if (!result.exitStatus) {
-        QString why = readPaperJob(parser, {worksheet, cutout, output, operation, level, count, set}, result);
+        QString why = readPaperJob(
+            parser, {worksheet, cutout, output, operation, level, count, set, title, noRods, noKey, room}, result);
         if (why.isEmpty())
             why = readSlideOptions(parser, step, allSteps, result);
         if (!why.isEmpty())

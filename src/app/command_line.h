@@ -1,5 +1,6 @@
 #pragma once
 
+#include "paper/paper_files.h"
 #include "tutor/problems/problem.h"
 #include "tutor/problems/problem_list.h"
 
@@ -23,6 +24,9 @@ struct PaperJob {
     // each in a file of its own numbered from the output's name.
     int step = 0;
     bool allSteps = false;
+    bool mixed = false; // × and ÷ of the level taken in turn
+    WorksheetLook look; // the rods, the room to work, the answer key
+    QString title;      // the teacher's line over the first page
 };
 
 // What the command line asks for, read before any window system is touched,

@@ -54,11 +54,12 @@ int writePaperJob(const CommandLine& commandLine)
         outcome = savePdf(job.output, [](QPagedPaintDevice& device) { return paintCutoutRods(device); });
         break;
     case PaperJob::Kind::Worksheet: {
-        const Worksheet sheet =
-            commandLine.problems
-                ? listWorksheet(commandLine.problems->problems, commandLine.problemsName.toStdString(), job.count)
-                : levelWorksheet(*findLevel(job.operation, job.level), job.set, job.count);
-        outcome = saveWorksheet(job.output, sheet);
+        Worksheet sheet = commandLine.problems ? listWorksheet(commandLine.problems->problems,
+                                                               commandLine.problemsName.toStdString(), job.count)
+                          : job.mixed          ? mixedWorksheet(job.level, job.set, job.count)
+                                      : levelWorksheet(*findLevel(job.operation, job.level), job.set, job.count);
+        sheet.heading = job.title.toStdString();
+        outcome = saveWorksheet(job.output, sheet, job.look);
         break;
     }
     }

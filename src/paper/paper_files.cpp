@@ -159,9 +159,9 @@ PaperOutcome saveWorking(const QString& path, const Lesson& lesson)
     return savePdf(path, [&lesson](QPagedPaintDevice& device) { return paintWorking(device, lesson); });
 }
 
-PaperOutcome saveWorksheet(const QString& path, const Worksheet& sheet)
+PaperOutcome saveWorksheet(const QString& path, const Worksheet& sheet, const WorksheetLook& look)
 {
-    return savePdf(path, [&sheet](QPagedPaintDevice& device) { return paintWorksheet(device, sheet); });
+    return savePdf(path, [&sheet, &look](QPagedPaintDevice& device) { return paintWorksheet(device, sheet, look); });
 }
 
 } // namespace rods

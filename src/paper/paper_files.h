@@ -13,10 +13,22 @@ namespace rods {
 class Lesson;
 struct Worksheet;
 
+// How a worksheet is set out: each problem's rods drawn or not, the room to
+// work it, and the answer key after the problems or not.
+struct WorksheetLook {
+    enum class Room {
+        Squared, // 5 mm squares, the numbers written in them
+        Lattice, // for a product, the lattice its rods give; a division keeps its squares
+    };
+    bool rods = true;
+    bool answerKey = true;
+    Room room = Room::Squared;
+};
+
 // What the tutor puts on paper, each onto any paged device: a PDF file or a
 // printer. Each returns false when the device cannot be painted on.
 bool paintWorking(QPagedPaintDevice& device, const Lesson& lesson);
-bool paintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet);
+bool paintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet, const WorksheetLook& look = {});
 bool paintCutoutRods(QPagedPaintDevice& device);
 
 // The step the lesson shows, as it shows it, in a picture for a slide.
@@ -43,6 +55,6 @@ PaperOutcome savePng(const QString& path, const QImage& image);
 // path's ending.
 PaperOutcome saveWorking(const QString& path, const Lesson& lesson);
 // The worksheet and its answer key as a PDF.
-PaperOutcome saveWorksheet(const QString& path, const Worksheet& sheet);
+PaperOutcome saveWorksheet(const QString& path, const Worksheet& sheet, const WorksheetLook& look = {});
 
 } // namespace rods

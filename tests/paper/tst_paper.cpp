@@ -2,6 +2,7 @@
 // see them: worksheets (their problems, answer key and set) and the working
 // of a problem as PDF, a step as PNG, the cut-out rods measured on the page;
 // the command line's refusals; the Working window's paper menu and dialog.
+#include "paper/pdf_reading.h"
 #include "tutor/problems/problem_list.h"
 #include "tutor/problems/problem_sets.h"
 #include "tutor/problems/worksheet.h"
@@ -13,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
@@ -29,41 +31,6 @@
 using namespace rods;
 
 namespace {
-
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(60'000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
-
-Run program(const QStringList& arguments) { return run(RODS_PROGRAM, arguments); }
-
-int pageCount(const QString& pdf)
-{
-    const Run info = run("pdfinfo", {pdf});
-    const QRegularExpressionMatch pages = QRegularExpression(R"(Pages:\s+(\d+))").match(info.out);
-    return pages.hasMatch() ? pages.captured(1).toInt() : -1;
-}
-
-// The text of pages `first` to `last` (all when 0), one space for any run of
-// blanks.
-QString pdfText(const QString& pdf, int first = 0, int last = 0)
-{
-    QStringList arguments;
-    if (first > 0)
-        arguments << "-f" << QString::number(first) << "-l" << QString::number(last);
-    const Run text = run("pdftotext", arguments << pdf << "-");
-    return text.out.simplified();
-}
 
 __extension__ using Wide = unsigned __int128;
 
@@ -129,6 +96,15 @@ private Q_SLOTS:
                                                .arg(number % rods));
                     }
                 }
+        // × and ÷ in turn, each from its own level's sets: the 11th product
+        // is the 2nd set's first.
+        const Worksheet mixed = mixedWorksheet(3, 4711, 22);
+        QCOMPARE(mixed.source, "Sets 4711 and 4712");
+        for (const std::size_t i : {0u, 1u, 20u, 21u}) {
+            const Level& level = levels(i % 2 == 0 ? Operation::Multiply : Operation::Divide)[2];
+            QCOMPARE(problemText(mixed.problems[i].problem), problemText(problemSet(level, i < 20 ? 4711 : 4712)[0]));
+        }
+
         // Past ten, the next set's problems; after the last set, the first.
         const Level& third = levels(Operation::Multiply)[2];
         const Worksheet sheet = levelWorksheet(third, 99'999, 12);
@@ -313,7 +289,15 @@ private Q_SLOTS:
                                  << "--count must be a whole number from 1 to 40";
         QTest::newRow("set x") << QStringList{"--worksheet", "--set", "x", "--output", pdf} << 2 << "--set must be";
         QTest::newRow("operation") << QStringList{"--worksheet", "--operation", "add", "--output", pdf} << 2
-                                   << "--operation must be multiply or divide";
+                                   << "--operation must be multiply, divide or mixed, not 'add'";
+        QTest::newRow("room") << QStringList{"--worksheet", "--room", "round", "--output", pdf} << 2
+                              << "--room must be squared or lattice, not 'round'";
+        QTest::newRow("long title") << QStringList{"--worksheet", "--title", QString(61, 'x'), "--output", pdf} << 2
+                                    << "--title must be at most 60 characters long, not 61";
+        QTest::newRow("no rods alone") << QStringList{"--no-rods", "--output", pdf} << 2
+                                       << "--no-rods is for --worksheet";
+        QTest::newRow("title of a working") << QStringList{"--work", "2 × 3", "--title", "Tuesday", "--output", pdf}
+                                            << 2 << "--title is for --worksheet";
         QTest::newRow("no output") << QStringList{"--worksheet"} << 2 << "--worksheet needs --output";
         QTest::newRow("output alone") << QStringList{"--output", pdf} << 2 << "--output needs --worksheet";
         const QString png = folder_.filePath("slide.png");
@@ -404,6 +388,21 @@ private Q_SLOTS:
         const int pages = pageCount(sheet);
         QVERIFY(pdfText(sheet, 1, 1).contains("1. 578 × 4 ="));
         QVERIFY(pdfText(sheet, pages, pages).contains("12. "));
+
+        // The teacher's line, × and ÷ mixed, no rods and no key.
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("WorksheetTitle"), "Class 4b, Tuesday");
+        for (const char* box : {"WorksheetMixed", "WorksheetRods", "WorksheetKey"})
+            dialog->findChild<QCheckBox*>(box)->click();
+        const QString chosen = folder_.filePath("chosen.pdf");
+        QCOMPARE(dialog->saveTo(chosen), QString());
+        const QString text = pdfText(chosen);
+        QVERIFY(text.contains("Class 4b, Tuesday"));
+        QVERIFY(QRegularExpression(R"(1\. \d+ × \d+ = .*2\. \d+ ÷ \d+ =)").match(text).hasMatch());
+        // No rods: a rod's 19 digits and the index rod's 9 would stand
+        // alone; the room's are 5 a problem at most (3 rods and 1 digit, or
+        // 1 rod and 3 digits), and a few in the heads ("Page 1 of 1").
+        QVERIFY2(text.count(QRegularExpression(R"((?<!\S)\d(?!\S))")) <= 12 * 5 + 10, qPrintable(text));
+        QVERIFY(!text.contains("Answer key"));
 
         // Opened again after a teacher's list is loaded, the dialog offers it.
         dialog->close();

@@ -232,9 +232,10 @@ void TestCommandLine::manualPageHasEveryOption()
         QVERIFY2(manual.contains(written), qPrintable(inRoff));
     }
     options.sort();
-    QCOMPARE(options, (QStringList{"--all-steps", "--count", "--cutout-rods", "--help", "--help-all", "--level",
-                                   "--operation", "--output", "--problems", "--set", "--step", "--version", "--work",
-                                   "--worksheet", "-h", "-v"}));
+    QCOMPARE(options, (QStringList{"--all-steps", "--count",  "--cutout-rods", "--help",      "--help-all",
+                                   "--level",     "--no-key", "--no-rods",     "--operation", "--output",
+                                   "--problems",  "--room",   "--set",         "--step",      "--title",
+                                   "--version",   "--work",   "--worksheet",   "-h",          "-v"}));
     for (const char* section : {".SH OPTIONS", ".SH EXIT STATUS", ".SH ENVIRONMENT"})
         QVERIFY2(manual.contains(section), section);
 }

@@ -47,6 +47,35 @@ WorksheetProblem worksheetProblem(const Problem& problem)
     return sheet;
 }
 
+namespace {
+
+// The i-th problem of a level's sets from `set` on: the first ten are the
+// set's, the next ten the next set's, after the last set the first, as in
+// the program.
+int setOf(int set, int i) { return (set - FirstSet + i / ProblemsInSet) % (LastSet - FirstSet + 1) + FirstSet; }
+
+Problem posed(const Level& level, int set, int i)
+{
+    return problemSet(level, setOf(set, i))[static_cast<std::size_t>(i % ProblemsInSet)];
+}
+
+// "Set 4711", "Sets 4711 and 4712", "Sets 4711 to 4714": the sets the
+// first `count` problems come from.
+std::string setsNamed(int set, int count)
+{
+    std::vector<std::string> numbers;
+    for (int i = 0; i < count; ++i)
+        if (const std::string at = std::to_string(setOf(set, i)); numbers.empty() || numbers.back() != at)
+            numbers.push_back(at);
+    if (numbers.size() == 1)
+        return sentence("Set %1", {numbers.front()});
+    if (numbers.size() == 2)
+        return sentence("Sets %1 and %2", {numbers[0], numbers[1]});
+    return sentence("Sets %1 to %2", {numbers.front(), numbers.back()});
+}
+
+} // namespace
+
 Worksheet levelWorksheet(const Level& level, int set, int count)
 {
     Worksheet sheet;
@@ -54,23 +83,24 @@ Worksheet levelWorksheet(const Level& level, int set, int count)
         sentence(level.operation == Operation::Multiply ? "Multiplication, level %1: %2" : "Division, level %1: %2",
                  {std::to_string(level.number), level.practises});
     count = std::clamp(count, FewestOnWorksheet, MostOnWorksheet);
-    std::vector<int> sets;
-    for (int i = 0; i < count; ++i) {
-        // After the last set comes the first, as in the program.
-        const int at = (set - FirstSet + i / ProblemsInSet) % (LastSet - FirstSet + 1) + FirstSet;
-        if (sets.empty() || sets.back() != at)
-            sets.push_back(at);
-        sheet.problems.push_back(worksheetProblem(problemSet(level, at)[static_cast<std::size_t>(i % ProblemsInSet)]));
-    }
-    std::vector<std::string> numbers;
-    for (int at : sets)
-        numbers.push_back(std::to_string(at));
-    if (numbers.size() == 1)
-        sheet.source = sentence("Set %1", {numbers.front()});
-    else if (numbers.size() == 2)
-        sheet.source = sentence("Sets %1 and %2", {numbers[0], numbers[1]});
-    else
-        sheet.source = sentence("Sets %1 to %2", {numbers.front(), numbers.back()});
+    for (int i = 0; i < count; ++i)
+        sheet.problems.push_back(worksheetProblem(posed(level, set, i)));
+    sheet.source = setsNamed(set, count);
+    return sheet;
+}
+
+Worksheet mixedWorksheet(int levelNumber, int set, int count)
+{
+    const Level* times = findLevel(Operation::Multiply, levelNumber);
+    const Level* into = findLevel(Operation::Divide, levelNumber);
+    if (times == nullptr || into == nullptr)
+        return {};
+    Worksheet sheet;
+    sheet.title = sentence("Multiplication and division, level %1", {std::to_string(levelNumber)});
+    count = std::clamp(count, FewestOnWorksheet, MostOnWorksheet);
+    for (int i = 0; i < count; ++i)
+        sheet.problems.push_back(worksheetProblem(posed(i % 2 == 0 ? *times : *into, set, i / 2)));
+    sheet.source = setsNamed(set, (count + 1) / 2);
     return sheet;
 }
 
