@@ -3,8 +3,9 @@
 include(GNUInstallDirs)
 
 install(TARGETS numbering-rods RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES data/${RODS_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES data/${RODS_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Both translated from the .po files (po/CMakeLists.txt).
+install(FILES ${RODS_DESKTOP_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${RODS_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/${RODS_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # The manual page and the changelog are installed compressed, without a time

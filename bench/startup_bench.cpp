@@ -1,7 +1,7 @@
 #include "startup_bench.h"
 
 #include "app/application_setup.h"
-#include "app/font_warm_up.h"
+#include "app/catalogues.h"
 #include "statistics.h"
 #include "window/form1.h"
 
@@ -145,14 +145,15 @@ std::vector<ProbeFigures> benchStartup(const QString& self, int runs)
 
 int runStartupProbe(int argc, char** argv, Probe probe)
 {
-    // What the program's main does before its window, and in that order.
-    std::optional<rods::FontWarmUp> fonts;
+    // What the program's main does before its window, and in that order: the
+    // language chosen, then its words loaded.
+    const QString language = probe == Probe::Rods ? rods::chooseLanguage({}) : QString();
     if (probe == Probe::Rods)
-        fonts.emplace();
+        rods::loadWords(language);
     QApplication app(argc, argv);
     std::unique_ptr<QWidget> window;
     if (probe == Probe::Rods) {
-        fonts->wait();
+        rods::loadToolkitWords(language);
         rods::setUpApplication();
         window = std::make_unique<rods::Form1>();
     } else {

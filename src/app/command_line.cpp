@@ -233,6 +233,11 @@ CommandLine readCommandLine(const QStringList& arguments)
                                       "file of its own numbered from the --output's name (slide.png gives "
                                       "slide-1.png, slide-2.png and on; slide-01.png from ten steps up).");
     parser.addOption(allSteps);
+    const QCommandLineOption language("language",
+                                      "Speaks this language instead of the desktop's, for this time: en (English), "
+                                      "de (German), fr (French), es (Spanish) or ar (Arabic).",
+                                      "code");
+    parser.addOption(language);
     const QCommandLineOption operation(
         "operation", "For --worksheet: multiply (the default), divide, or mixed (a product and a division in turn).",
         "operation");

@@ -1,6 +1,6 @@
 #include "app/application_setup.h"
+#include "app/catalogues.h"
 #include "app/command_line.h"
-#include "app/font_warm_up.h"
 #include "app/paper_job.h"
 #include "window/form1.h"
 
@@ -44,6 +44,14 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    // The language first, so that --help and every message speak it.
+    const QString language = rods::chooseLanguage(arguments);
+    if (language.isEmpty()) {
+        rods::loadWords(rods::chooseLanguage({}));
+        std::fprintf(stderr, "%s\n", qPrintable(rods::unknownLanguageMessage(arguments)));
+        return 2;
+    }
+    rods::loadWords(language);
     const rods::CommandLine commandLine = rods::readCommandLine(arguments);
     if (commandLine.exitStatus) {
         std::fputs(qPrintable(commandLine.output), stdout);
@@ -54,6 +62,7 @@ int main(int argc, char* argv[])
         // Only a file is written: no display is needed, nor opened.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
+        rods::loadToolkitWords(language);
         std::fputs(qPrintable(commandLine.errorOutput), stderr);
         return rods::writePaperJob(commandLine);
     }
@@ -62,11 +71,10 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    rods::FontWarmUp fonts;
     defaultHandler = qInstallMessageHandler(holdStartMessages);
     QApplication app(argc, argv);
     releaseStartMessages();
-    fonts.wait();
+    rods::loadToolkitWords(language);
     rods::setUpApplication();
     rods::Form1 window;
     window.show();

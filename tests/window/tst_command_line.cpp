@@ -92,6 +92,12 @@ void TestCommandLine::answersWithoutDisplay_data()
     QTest::newRow("--problems, not a text file")
         << QStringList{"--problems", RODS_PROGRAM} << 2 << ""
         << QString("numbering-rods: cannot use the list '%1': The file is larger than 1 MB").arg(RODS_PROGRAM);
+    // A language the program does not speak: one line, status 2; one it
+    // speaks, by its code in any form.
+    QTest::newRow("--language xx") << QStringList{"--language", "xx", "--version"} << 2 << ""
+                                   << "numbering-rods: the program does not speak the language \"xx\"";
+    QTest::newRow("--language=de_AT") << QStringList{"--language=de_AT", "--version"} << 0 << "numbering-rods 1.0.0\n"
+                                      << "";
     QTest::newRow("--work and --problems") << QStringList{"--work", "2x3", "--problems", "a.txt"} << 2 << ""
                                            << "numbering-rods: --work and --problems cannot be given together";
 }
@@ -232,10 +238,11 @@ void TestCommandLine::manualPageHasEveryOption()
         QVERIFY2(manual.contains(written), qPrintable(inRoff));
     }
     options.sort();
-    QCOMPARE(options, (QStringList{"--all-steps", "--count",  "--cutout-rods", "--help",      "--help-all",
-                                   "--level",     "--no-key", "--no-rods",     "--operation", "--output",
-                                   "--problems",  "--room",   "--set",         "--step",      "--title",
-                                   "--version",   "--work",   "--worksheet",   "-h",          "-v"}));
+    QCOMPARE(
+        options,
+        (QStringList{"--all-steps", "--count",   "--cutout-rods", "--help",   "--help-all",  "--language", "--level",
+                     "--no-key",    "--no-rods", "--operation",   "--output", "--problems",  "--room",     "--set",
+                     "--step",      "--title",   "--version",     "--work",   "--worksheet", "-h",         "-v"}));
     for (const char* section : {".SH OPTIONS", ".SH EXIT STATUS", ".SH ENVIRONMENT"})
         QVERIFY2(manual.contains(section), section);
 }
