@@ -1,5 +1,7 @@
 #include "tutor/exercise/answer_check.h"
 
+#include "core/digits.h"
+
 #include <utility>
 
 namespace rods {
@@ -27,8 +29,11 @@ bool swappedAt(std::string_view right, std::string_view typed, std::size_t place
 
 } // namespace
 
-TypedAnswer readAnswer(std::string_view typed)
+TypedAnswer readAnswer(std::string_view typedAsIs)
 {
+    // Digits as a pupil's keyboard may type them (Arabic-Indic, Persian,
+    // full-width) are the same digits.
+    const std::string typed = withLatinDigits(typedAsIs);
     std::string digits;
     for (char c : typed) {
         if (isBlank(c))

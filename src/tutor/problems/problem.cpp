@@ -1,5 +1,6 @@
 #include "tutor/problems/problem.h"
 
+#include "core/digits.h"
 #include "tutor/division/division_words.h"
 #include "tutor/exercise/sentence.h"
 #include "tutor/multiplication/reading_words.h"
@@ -39,8 +40,14 @@ std::optional<std::string> digitsOf(std::string_view text, std::string_view name
 
 } // namespace
 
-ProblemRead readProblem(Operation operation, std::string_view first, std::string_view second)
+ProblemRead readProblem(Operation operation, std::string_view firstTyped, std::string_view secondTyped)
 {
+    // Digits as a pupil's keyboard may type them (Arabic-Indic, Persian,
+    // full-width) are the same digits.
+    const std::string firstLatin = withLatinDigits(firstTyped);
+    const std::string secondLatin = withLatinDigits(secondTyped);
+    const std::string_view first = firstLatin;
+    const std::string_view second = secondLatin;
     const bool multiply = operation == Operation::Multiply;
     // The rods' number has one digit for each rod; the other number as many
     // as the rods are read for.

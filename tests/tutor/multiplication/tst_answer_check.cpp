@@ -81,8 +81,27 @@ void TestAnswerCheck::typedAnswers_data()
                               << "";
     QTest::newRow("a comma") << "1,614"
                              << "";
+    // Digits as a pupil's keyboard may type them are the same digits:
+    // Arabic-Indic ٦١٤ (U+0666 U+0661 U+0664), Persian ۶۱۴ (U+06F6 U+06F1
+    // U+06F4), full-width ６ (U+FF16), the last of each script (٩ U+0669,
+    // ۹ U+06F9, ９ U+FF19), mixed with 0 to 9 and blanks.
     QTest::newRow("a wide digit") << "\xef\xbc\x96"
-                                  << "";
+                                  << "6";
+    QTest::newRow("Arabic-Indic") << "\xd9\xa6\xd9\xa1\xd9\xa4"
+                                  << "614";
+    QTest::newRow("Persian") << "\xdb\xb6\xdb\xb1\xdb\xb4"
+                             << "614";
+    QTest::newRow("each script's nine") << "\xd9\xa9 \xdb\xb9\xef\xbc\x99"
+                                        << "999";
+    QTest::newRow("mixed scripts") << "3\xd9\xa6 8\xef\xbc\x94"
+                                   << "3684";
+    // Next to the digits, but not digits: ٪ (U+066A), ۺ (U+06FA), ： (U+FF1A).
+    QTest::newRow("Arabic percent") << "\xd9\xaa"
+                                    << "";
+    QTest::newRow("after Persian nine") << "\xdb\xba"
+                                        << "";
+    QTest::newRow("full-width colon") << "\xef\xbc\x9a"
+                                      << "";
 }
 
 void TestAnswerCheck::typedAnswers()

@@ -207,6 +207,11 @@ void TestProblemsAndProgress::teachersLists_data()
     QTest::newRow("comments, blanks, every sign")
         << QByteArray("# Tuesday\n\n307 × 12\r\n  3684 ÷ 12  \n58x7\n9*9\n100/7\n84:4\n")
         << QStringList{"307 × 12", "3684 ÷ 12", "58 × 7", "9 × 9", "100 ÷ 7", "84 ÷ 4"} << QList<int>{} << "";
+    // ٣٠٧ × ١٢ (Arabic-Indic) and ۳۶۸۴ ÷ ۱۲ (Persian), as an Arabic or
+    // Persian keyboard types them.
+    QTest::newRow("Arabic-Indic and Persian digits") << QByteArray(
+        "\xd9\xa3\xd9\xa0\xd9\xa7 × \xd9\xa1\xd9\xa2\n\xdb\xb3\xdb\xb6\xdb\xb8\xdb\xb4 ÷ \xdb\xb1\xdb\xb2\n")
+                                                     << QStringList{"307 × 12", "3684 ÷ 12"} << QList<int>{} << "";
     QTest::newRow("bad lines named, the rest loaded")
         << QByteArray("307 × 12\n30 ×\nseven times two\n123456789 × 2\n5 ÷ 3") << QStringList{"307 × 12", "5 ÷ 3"}
         << QList<int>{2, 3, 4} << "";
