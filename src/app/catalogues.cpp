@@ -20,6 +20,7 @@ public:
     CatalogueLookup(const QTranslator& catalogue, const QString& language)
         : catalogue_(catalogue)
         , separator_(groupSeparatorOf(language))
+        , rightToLeft_(QLocale(language).textDirection() == Qt::RightToLeft)
     {
     }
 
@@ -36,6 +37,7 @@ public:
     }
 
     std::string groupSeparator() const override { return separator_; }
+    bool rightToLeft() const override { return rightToLeft_; }
 
 private:
     // As the language groups digits, written 0 to 9 everywhere: where its
@@ -51,6 +53,7 @@ private:
 
     const QTranslator& catalogue_;
     std::string separator_;
+    bool rightToLeft_;
 };
 
 QTranslator& programCatalogue()

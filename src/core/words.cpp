@@ -43,6 +43,14 @@ std::string translatedCount(const char* context, const char* singular, const cha
     return withCount(count == 1 ? singular : plural, count);
 }
 
+std::string figures(std::string_view text)
+{
+    if (!lookup() || !lookup()->rightToLeft())
+        return std::string(text);
+    // U+2066 LEFT-TO-RIGHT ISOLATE ... U+2069 POP DIRECTIONAL ISOLATE
+    return "\u2066" + std::string(text) + "\u2069";
+}
+
 std::string groupedNumber(unsigned long long number)
 {
     const std::string separator = lookup() ? lookup()->groupSeparator() : std::string(",");

@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace rods {
 
@@ -25,6 +26,8 @@ public:
                                                                  long long count) const = 0;
     // Between each three digits of a large number in a sentence.
     [[nodiscard]] virtual std::string groupSeparator() const = 0;
+    // Whether the language is written from right to left.
+    [[nodiscard]] virtual bool rightToLeft() const = 0;
 };
 
 // The lookup every marked word goes through from now on; nothing for English.
@@ -48,6 +51,13 @@ struct MarkedText {
 };
 [[nodiscard]] constexpr MarkedText mark(const char* context, const char* text) { return {context, text}; }
 [[nodiscard]] std::string translated(const MarkedText& text);
+
+// Figures for a sentence: a number or a sum such as "5 + 5 + 1 = 11" or
+// "307 × 12", which read left to right in every language. In a language
+// written from right to left they are set apart (Unicode's left-to-right
+// isolate), so that the sentence around them cannot turn them round; in any
+// other they stand as they are.
+[[nodiscard]] std::string figures(std::string_view text);
 
 // A number for a sentence, its digits grouped in threes as the language
 // groups them: 999,999,999,999,999 in English. Digits are 0 to 9 in every

@@ -41,6 +41,9 @@ Form1::Form1(QWidget* parent)
     , products_(new ProductList(controls_.list1))
 {
     setObjectName("Form1");
+    // The board is laid out left to right as designed, in every language and
+    // under -reverse: its rods, boxes and buttons stand where they stand.
+    setLayoutDirection(Qt::LeftToRight);
     setWindowTitle(layout::WindowCaption);
     resize(layout::ClientWidth / TwipsPerPixel, layout::ClientHeight / TwipsPerPixel);
 

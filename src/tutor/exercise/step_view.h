@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/words.h"
 #include "tutor/exercise/figures.h"
 #include "tutor/exercise/rows.h"
 
@@ -29,7 +30,7 @@ struct AnswerView {
     bool open = false; // still to be answered
 
     // Before the box: "307 × 2 =", "36 ÷ 12 =".
-    [[nodiscard]] std::string question() const { return asked.text() + " ="; }
+    [[nodiscard]] std::string question() const { return figures(asked.text() + " ="); }
 };
 
 // Everything one step of a working shows, for any operation, watched or
