@@ -193,7 +193,7 @@ void WorkingWindow::settle(const Lesson::Outcome& outcome)
     if (outcome.finished)
         Q_EMIT problemWorked(progress_->keep(lesson_.record(), posed_));
     showStep();
-    answers_->announceHint();
+    outcome.kind == Lesson::Outcome::Kind::Right && !outcome.stepDone ? announceStep() : answers_->announceHint();
     // A step with a second question asks it at once; otherwise the learner
     // goes on, never from the check box, where a stray Space would change the
     // mode.

@@ -552,8 +552,7 @@ void TestWorkingWindow::dividesWithTheRods()
     auto* longDivision = working->findChild<QWidget*>("LongMultiplication");
     QVERIFY(longDivision->width() >= QFontMetrics(longDivision->font()).horizontalAdvance("12 ) 3684"));
     working->goToStep(2);
-    QCOMPARE(labelText(working, "Explanation"),
-             QString("8 is less than 12, so 12 goes into 8 zero times: write 0, bring down 4: 84."));
+    QCOMPARE(numbersIn(labelText(working, "Explanation")), QStringList({"12", "8", "0", "4", "84"}));
     QTest::keyClick(working, Qt::Key_End);
     QCOMPARE(labelText(working, "Explanation"), QString("3684 ÷ 12 = 307, remainder 0. Check: 307 × 12 + 0 = 3684."));
 

@@ -67,8 +67,8 @@ std::string DivisionExercise::stepWords(int step) const
 
 std::string DivisionExercise::answerName(int step, const Expression& asked) const
 {
-    return sentence("Answer for step %1 of %2: %3",
-                    {std::to_string(step + 1), std::to_string(stepCount()), asked.text()});
+    return sentence("Answer for step %1 of %2: %3", {std::to_string(step + 1), std::to_string(stepCount()),
+                                                     asked.timesInto ? asked.question() : asked.text()});
 }
 
 StepView DivisionExercise::view(int step, const AnswersSoFar& answers) const
@@ -85,6 +85,7 @@ StepView DivisionExercise::view(int step, const AnswersSoFar& answers) const
     // The multiples, then a quotient digit each step, then the result.
     const DivisionStep* digit = index >= 1 && index <= quotientSteps ? &division_->steps[index - 1] : nullptr;
     std::size_t shown = index == 0 ? 0 : std::min(index, quotientSteps);
+    bool digitFound = false; // the step's quotient digit, found, stands over the dividend at once
     auto rowOf = [this](int row) { return division_->readings.at(static_cast<std::size_t>(row)); };
     if (answers.open) {
         // The step being worked keeps its answers hidden; the row a hint
@@ -97,6 +98,7 @@ StepView DivisionExercise::view(int step, const AnswersSoFar& answers) const
         view.digitsHidden = !left;
         view.words = question.task;
         shown = index - 1;
+        digitFound = left;
         view.answer = AnswerView{question.asked, answerName(step, question.asked), answers.typed[*answers.open],
                                  answers.verdicts[*answers.open], true};
     } else {
@@ -117,7 +119,7 @@ StepView DivisionExercise::view(int step, const AnswersSoFar& answers) const
     }
     if (view.practising)
         view.tally = practice_.track().tally();
-    view.longWorking = longDivision(*division_, shown);
+    view.longWorking = longDivision(*division_, shown, digitFound);
     return view;
 }
 

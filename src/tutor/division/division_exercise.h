@@ -39,6 +39,8 @@ public:
         return static_cast<int>(practice_.question(question).step) + 1;
     }
     ExerciseAttempt answer(std::size_t question, std::string_view typed);
+    // What a question asks: how many times 12 goes into 36, 36 − 36.
+    [[nodiscard]] const Expression& asked(std::size_t question) const { return practice_.question(question).asked; }
     std::string reveal(std::size_t question);
     [[nodiscard]] std::string closing() const;
 

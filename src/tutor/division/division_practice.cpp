@@ -24,9 +24,10 @@ DivisionPractice::DivisionPractice(const Division& division)
         digit.step = i;
         digit.answer = std::to_string(step.row);
         digit.task = sentence("How many times does %1 go into %2? Find the largest row of the rods that is not more "
-                              "than %2, and type its number.",
+                              "than %2, and type its number. If even row 1 is more than %2, %1 does not go into %2: "
+                              "type 0.",
                               {division.divisor, part});
-        digit.asked = {part, std::string(DividedBy), division.divisor};
+        digit.asked = {part, std::string(DividedBy), division.divisor, true};
         questions_.push_back(digit);
         if (step.row == 0)
             continue; // nothing is taken away
@@ -67,8 +68,8 @@ DivisionPractice::Attempt DivisionPractice::answer(std::size_t index, std::strin
     if (question.kind == DivisionQuestion::Kind::Digit) {
         const int row = (*read.digits)[0] - '0';
         hint = digitHint(step, row);
-        if (row > 0)
-            attempt.markedRow = row;
+        // Where it goes 0 times, or 0 was typed, the hint speaks of row 1.
+        attempt.markedRow = step.row == 0 || row == 0 ? 1 : row;
     } else {
         hint = leftHint(step, *read.digits);
         attempt.markedRow = step.row;
@@ -84,8 +85,14 @@ DivisionPractice::Hint DivisionPractice::digitHint(const DivisionStep& step, int
     const std::string part = number(step.part);
     const std::uint64_t gives = division_.rows.at(static_cast<std::size_t>(typed));
     if (step.row == 0)
-        return {sentence("%1 is less than %2, so %2 goes into it 0 times.", {part, division_.divisor}),
+        return {sentence("Row 1 gives %1, which is more than %2, so %1 does not go into %2: write 0 in the quotient.",
+                         {division_.divisor, part}),
                 SlipKind::RowTooLarge};
+    // The index rod has no row 0: that 0 is too small is said by row 1.
+    if (typed == 0)
+        return {sentence("Row 1 gives %1, which is not more than %2, so %1 goes into %2 at least once.",
+                         {division_.divisor, part}),
+                SlipKind::RowTooSmall};
     if (typed > step.row)
         return {sentence("Row %1 gives %2, which is more than %3.", {std::to_string(typed), number(gives), part}),
                 SlipKind::RowTooLarge};
@@ -118,8 +125,7 @@ DivisionPractice::Hint DivisionPractice::leftHint(const DivisionStep& step, cons
     const std::string working = columnSubtractionInWords(column);
     if (column.in == 1 && wrote == (column.result + 1) % 10)
         return {hint
-                    + sentence("The %1 column lent 1 to the column on its right: %2, not %3. The borrow was "
-                               "forgotten.",
+                    + sentence("The %1 column: %2, not %3. The 1 it lent was forgotten.",
                                {place, working, std::to_string(wrote)}),
                 SlipKind::ForgottenBorrow};
     if (column.in == 0 && wrote == (column.result + 9) % 10)
@@ -137,9 +143,11 @@ std::string DivisionPractice::summary() const
     const std::string result =
         sentence("%1 = %2, remainder %3",
                  {divisionOf(division_), withoutLeadingZeros(division_.quotient), number(division_.remainder)});
+    if (right == questions() && questions() == 1)
+        return sentence("Well done! %1, and its only answer was right at the first try.", {result});
     if (right == questions())
-        return sentence("Well done! %1, and all %2 were right at the first try.",
-                        {result, counted(questions(), "answer", "answers")});
+        return sentence("Well done! %1, and all %2 answers were right at the first try.",
+                        {result, std::to_string(questions())});
     return sentence("Finished: %1. Right at the first try: %2 of %3.",
                     {result, std::to_string(right), counted(questions(), "answer", "answers")});
 }

@@ -18,10 +18,14 @@ std::string columnSubtractionInWords(const Place& column)
     if (column.in == 0 && !column.borrows)
         return sentence("%1 − %2 = %3", {top, taken, difference});
     if (column.in == 0)
-        return sentence("%1 − %2 needs a borrow: 1%1 − %2 = %3", {top, taken, difference});
+        return sentence("%1 is less than %2, so borrow 1 from the next column: 1%1 − %2 = %3",
+                        {top, taken, difference});
     if (!column.borrows)
-        return sentence("%1 − 1 lent − %2 = %3", {top, taken, difference});
-    return sentence("%1 − 1 lent − %2 needs a borrow: 1%1 − 1 − %2 = %3", {top, taken, difference});
+        return sentence("%1 lent 1 to the column on its right, so it is %4 now: %4 − %2 = %3",
+                        {top, taken, difference, number(column.parts[0] - 1)});
+    return sentence("%1 lent 1 to the column on its right and is too small for %2, so borrow 1 from the next column: "
+                    "1%1 − 1 − %2 = %3",
+                    {top, taken, difference});
 }
 
 std::string divisionOf(const Division& division)
@@ -59,7 +63,7 @@ std::string quotientStepInWords(const Division& division, std::size_t index)
     const std::string part = number(step.part);
     std::string text;
     if (step.row == 0) {
-        text = sentence("%1 is less than %2, so %2 goes into %1 zero times: write 0", {part, division.divisor});
+        text = sentence("%1 does not go into %2: write 0 in the quotient", {division.divisor, part});
     } else {
         if (index == 0)
             text = sentence("Take %1, the fewest leading digits of %2 that %3 goes into. ",
@@ -70,21 +74,22 @@ std::string quotientStepInWords(const Division& division, std::size_t index)
     }
     if (step.broughtDown)
         return text
-               + sentence(step.row == 0 ? ", bring down %1: %2." : ". Bring down %1: %2.",
+               + sentence(". Bring down %1: %2.",
                           {number(*step.broughtDown), number(step.left * 10 + std::uint64_t(*step.broughtDown))});
     return text + ".";
 }
 
-Figures longDivision(const Division& division, std::size_t stepsShown)
+Figures longDivision(const Division& division, std::size_t stepsShown, bool nextDigitShown)
 {
     const std::size_t digits = division.dividend.size();
     // Where a number ends so that its last digit stands under dividend digit
     // k (from the left), as a column from the right.
     auto under = [digits](std::size_t k) { return digits - 1 - k; };
     stepsShown = std::min(stepsShown, division.steps.size());
+    const std::size_t digitsShown = std::min(stepsShown + (nextDigitShown ? 1 : 0), division.steps.size());
     Figures figures;
     figures.newLine(); // the quotient, digit by digit over the dividend
-    for (std::size_t i = 0; i < stepsShown; ++i)
+    for (std::size_t i = 0; i < digitsShown; ++i)
         figures.digits(number(division.steps[i].row), under(division.steps[i].lastDigit));
     figures.newLine();
     figures.rule(digits);

@@ -28,14 +28,17 @@ namespace rods {
 // the first `stepsShown` quotient digits worked: the quotient over the
 // dividend, the divisor left of the bracket, each product under the digits it
 // is taken from and what is left under it with the next digit brought down.
-[[nodiscard]] Figures longDivision(const Division& division, std::size_t stepsShown);
+// With `nextDigitShown`, the next quotient digit stands over the dividend
+// before its subtraction is worked.
+[[nodiscard]] Figures longDivision(const Division& division, std::size_t stepsShown, bool nextDigitShown = false);
 
-// One column of top − taken, without its place: "4 − 6 needs a borrow:
-// 14 − 6 = 8", "3 − 1 lent − 2 = 0".
+// One column of top − taken, without its place: "4 is less than 6, so
+// borrow 1 from the next column: 14 − 6 = 8", "3 lent 1 to the column on its
+// right, so it is 2 now: 2 − 2 = 0".
 [[nodiscard]] std::string columnSubtractionInWords(const Place& column);
 
-// top − taken, column by column from the right: "units: 4 − 6 needs a
-// borrow: 14 − 6 = 8; tens: 3 − 1 lent − 2 = 0".
+// top − taken, column by column from the right, each column as above after
+// its place: "units: …; tens: …".
 [[nodiscard]] std::string subtractionInWords(const std::vector<Place>& columns);
 
 } // namespace rods

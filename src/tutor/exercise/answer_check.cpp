@@ -2,6 +2,8 @@
 
 #include "core/digits.h"
 
+#include <optional>
+#include <string>
 #include <utility>
 
 namespace rods {
@@ -25,6 +27,38 @@ bool swappedAt(std::string_view right, std::string_view typed, std::size_t place
     const std::size_t at = right.size() - 1 - place;
     std::swap(swapped[at], swapped[at - 1]);
     return swapped == typed;
+}
+
+// The digits of a number less `amount`, without leading zeros: empty for 0.
+std::string lessBy(std::string digits, int amount)
+{
+    for (std::size_t at = digits.size(); at-- > 0 && amount > 0;) {
+        const int digit = digits[at] - '0' - amount % 10;
+        amount = amount / 10 + (digit < 0 ? 1 : 0);
+        digits[at] = static_cast<char>('0' + (digit + 10) % 10);
+    }
+    const std::size_t first = digits.find_first_not_of('0');
+    return first == std::string::npos ? std::string() : digits.substr(first);
+}
+
+// The place where the typed answer has a whole sum of 10 or more ("12")
+// written in one place instead of its digit, the rest right: its tens
+// carried to the next place all the same, or not carried.
+std::optional<std::size_t> wholeSumAt(std::string_view right, const std::vector<Place>& places, std::string_view typed)
+{
+    for (std::size_t place = 0; place < places.size() && place < right.size(); ++place) {
+        const Place& sum = places[place];
+        if (sum.result < 10 || sum.borrows)
+            continue;
+        const std::size_t at = right.size() - 1 - place;
+        const std::string whole = std::to_string(sum.result);
+        const std::string_view lower = right.substr(at + 1);
+        const std::string carried = std::string(right.substr(0, at)) + whole + std::string(lower);
+        const std::string notCarried = lessBy(std::string(right.substr(0, at)), sum.out()) + whole + std::string(lower);
+        if (typed == carried || typed == notCarried)
+            return place;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -54,6 +88,13 @@ AnswerCheck checkAnswer(std::string_view right, const std::vector<Place>& places
     check.typedLength = typed.size();
     if (right == typed)
         return check;
+    if (const std::optional<std::size_t> whole = wholeSumAt(right, places, typed)) {
+        check.slip = Slip::WholeSumWritten;
+        check.place = *whole;
+        check.rightDigit = digitAt(right, *whole);
+        check.typedDigit = digitAt(typed, *whole);
+        return check;
+    }
     const std::size_t longer = std::max(right.size(), typed.size());
     std::size_t place = 0;
     while (place < longer && digitAt(right, place) == digitAt(typed, place))

@@ -19,14 +19,15 @@ struct TypedAnswer {
 
 // What went wrong at the first wrong place.
 enum class Slip {
-    None,           // the answer is right
-    WrongDigit,     // a digit that no simple slip explains
-    ForgottenCarry, // the digit the place gives without the carry into it
-    TensWritten,    // the tens of a place that makes 10 or more, not its units
-    ExtraCarry,     // the digit with 1 added where nothing is carried
-    MissingDigit,   // the answer is too short to have a digit there
-    ExtraDigit,     // the answer goes on where the right one has ended
-    Swapped,        // the right digits, but this place's and the next one's swapped
+    None,            // the answer is right
+    WrongDigit,      // a digit that no simple slip explains
+    ForgottenCarry,  // the digit the place gives without the carry into it
+    TensWritten,     // the tens of a place that makes 10 or more, not its units
+    ExtraCarry,      // the digit with 1 added where nothing is carried
+    MissingDigit,    // the answer is too short to have a digit there
+    ExtraDigit,      // the answer goes on where the right one has ended
+    Swapped,         // the right digits, but this place's and the next one's swapped
+    WholeSumWritten, // a place's whole sum of 10 or more written where its digit belongs
 };
 
 // Where an answer first differs from the right one, counting places from the

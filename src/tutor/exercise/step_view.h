@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/words.h"
 #include "tutor/exercise/figures.h"
 #include "tutor/exercise/rows.h"
 
@@ -17,8 +16,17 @@ struct Expression {
     std::string left;
     std::string sign; // in UTF-8
     std::string right;
+    // Asked as how many times `right` goes into `left`: a digit of a
+    // quotient, which "98 ÷ 43 =" would not be.
+    bool timesInto = false;
 
     [[nodiscard]] std::string text() const { return left + " " + sign + " " + right; } // "307 × 2"
+    // As the learner is asked it: "307 × 2 =", "How many times does 43 go
+    // into 98?".
+    [[nodiscard]] std::string question() const;
+    // The answer said with its question: "307 × 2 = 614.", "43 goes into 98
+    // 2 times.", "43 does not go into 23: write 0 in the quotient."
+    [[nodiscard]] std::string answered(const std::string& answer) const;
 };
 
 // What the answer panel shows at a step the learner answers or answered.
@@ -29,8 +37,8 @@ struct AnswerView {
     std::string hint;  // the hint for the last try, or the verdict
     bool open = false; // still to be answered
 
-    // Before the box: "307 × 2 =", "36 ÷ 12 =".
-    [[nodiscard]] std::string question() const { return figures(asked.text() + " ="); }
+    // Before the box: "307 × 2 =", "How many times does 12 go into 36?".
+    [[nodiscard]] std::string question() const { return asked.question(); }
 };
 
 // Everything one step of a working shows, for any operation, watched or

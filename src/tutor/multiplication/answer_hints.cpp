@@ -51,8 +51,8 @@ std::string carrySource(PlaceKind kind, const std::vector<Place>& places, std::s
 }
 
 // "The third diagonal from the right holds 3, plus the 1 carried from 5 + 5
-// makes 4, not 3: the carry was forgotten."
-std::string wrongPlace(const AnswerCheck& check, const std::vector<Place>& places, PlaceKind kind)
+// makes 4": what the place adds up to.
+std::string placeSum(const AnswerCheck& check, const std::vector<Place>& places, PlaceKind kind)
 {
     const Place& sum = places.at(check.place);
     std::string text = placeInWords(kind, check.place);
@@ -66,6 +66,21 @@ std::string wrongPlace(const AnswerCheck& check, const std::vector<Place>& place
     } else {
         text += " holds only " + listed(sum.parts);
     }
+    return text;
+}
+
+// "The third diagonal from the right holds 3, plus the 1 carried from 5 + 5
+// makes 4, not 3: the carry was forgotten."
+std::string wrongPlace(const AnswerCheck& check, const std::vector<Place>& places, PlaceKind kind)
+{
+    const Place& sum = places.at(check.place);
+    std::string text = placeSum(check, places, kind);
+    if (check.slip == Slip::WholeSumWritten)
+        return sentence(kind == PlaceKind::Diagonal ? "%1: write %2 there and carry the %3 to the next diagonal. Your "
+                                                      "answer has the whole %4 in one place."
+                                                    : "%1: write %2 there and carry the %3 to the next column. Your "
+                                                      "answer has the whole %4 in one place.",
+                        {text, std::to_string(sum.digit()), std::to_string(sum.out()), std::to_string(sum.result)});
     if (sum.result >= 10 || sum.parts.empty() || (sum.parts.size() == 1 && sum.in == 0))
         text += ", so it gives " + std::to_string(sum.result % 10);
     text += ", not " + std::to_string(check.typedDigit);

@@ -40,7 +40,9 @@ public:
     // The step a question is asked at: a product asks one per step.
     [[nodiscard]] int stepOf(std::size_t question) const { return static_cast<int>(question); }
     ExerciseAttempt answer(std::size_t question, std::string_view typed);
-    // Shows the answer of a question and says it.
+    // What a question asks: 307 × 2, 307 × 12.
+    [[nodiscard]] const Expression& asked(std::size_t question) const { return practice_.question(question).asked; }
+    // Shows the answer of a question, and gives it.
     std::string reveal(std::size_t question);
     // Said when the last question is settled.
     [[nodiscard]] std::string closing() const { return practice_.summary(); }

@@ -21,6 +21,7 @@ SlipKind slipKindOf(Slip slip)
     case Slip::ForgottenCarry:
         return SlipKind::ForgottenCarry;
     case Slip::TensWritten:
+    case Slip::WholeSumWritten: // the same want: a sum of 10 or more split into a digit and a carry
         return SlipKind::TensWritten;
     case Slip::ExtraCarry:
         return SlipKind::ExtraCarry;
@@ -125,9 +126,11 @@ std::string Practice::summary() const
     if (steps() == 0)
         return {};
     const std::size_t right = track_.rightFirst();
+    if (right == steps() && steps() == 1)
+        return sentence("Well done! %1, and its only step was right at the first try.", {product_});
     if (right == steps())
-        return sentence("Well done! %1, and all %2 were right at the first try.",
-                        {product_, counted(steps(), "step", "steps")});
+        return sentence("Well done! %1, and all %2 steps were right at the first try.",
+                        {product_, std::to_string(steps())});
     return sentence("Finished: %1. Right at the first try: %2 of %3.",
                     {product_, std::to_string(right), counted(steps(), "step", "steps")});
 }

@@ -164,7 +164,8 @@ Figures longMultiplication(const Reading& reading, std::size_t rowsShown, Total 
     for (std::size_t i = 0; i < std::min(rowsShown, reading.rows.size()); ++i)
         if (reading.rows[i].digit != 0)
             rows.push_back(reading.rows[i].shifted());
-    const std::string total = shownTotal == Total::Shown ? addInColumns(rows).sum : std::string();
+    // A single row is the product already: there is nothing to add under it.
+    const std::string total = shownTotal == Total::Shown && rows.size() >= 2 ? addInColumns(rows).sum : std::string();
     // The sign stands one blank left of the multiplicand.
     std::size_t widest = std::max(reading.rods.size(), reading.multiplicand.size() + 2);
     for (const std::string& row : rows)

@@ -41,7 +41,7 @@ namespace rods {
 enum class Total { Shown, Hidden };
 
 // The long multiplication with the first `rowsShown` rows revealed (zero rows
-// are left out), then the running total.
+// are left out), then the running total where two rows or more are added.
 [[nodiscard]] Figures longMultiplication(const Reading& reading, std::size_t rowsShown, Total total = Total::Shown);
 
 // "307 × ", the start of every product the words name.

@@ -67,6 +67,10 @@ ProblemList readProblemList(std::string_view contents)
         if (line.empty() || line.front() == '#')
             continue;
         ProblemRead read = readProblem(line);
+        // Typed in the Working window, a division by 0 is shown and said why;
+        // a pupil given one on a worksheet would only be stuck.
+        if (read.problem && read.problem->operation == Operation::Divide && rodsNumber(read.problem->rods) == 0)
+            read = {std::nullopt, "dividing by 0 has no answer."};
         if (!read.problem) {
             list.badLines.push_back({number, shortened(line), read.refusal});
             continue;

@@ -138,7 +138,8 @@ std::string progressReport(const ProgressRead& read)
         report += "  " + slipAdvice(static_cast<SlipKind>(kinds[i]), slips[kinds[i]]) + "\n";
 
     const std::size_t listed = std::min(read.records.size(), LastProblemsListed);
-    report += sentence("\nThe last %1\n", {counted(listed, "problem", "problems")});
+    report += listed == 1 ? std::string("\nThe last problem\n")
+                          : sentence("\nThe last %1 problems\n", {std::to_string(listed)});
     for (auto record = read.records.rbegin(); record != read.records.rbegin() + static_cast<long>(listed); ++record)
         report += "  " + recordInWords(*record) + "\n";
     return report;

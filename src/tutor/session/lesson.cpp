@@ -95,6 +95,7 @@ bool Lesson::goTo(int step)
         return false;
     step_ = step;
     notice_.clear();
+    settled_.clear();
     return true;
 }
 
@@ -108,6 +109,7 @@ void Lesson::setPractising(bool on)
         step_ = 0;
     }
     notice_.clear();
+    settled_.clear();
 }
 
 void Lesson::startPractice()
@@ -117,6 +119,7 @@ void Lesson::startPractice()
     verdicts_.assign(track().size(), std::string());
     mark_ = {};
     notice_.clear();
+    settled_.clear();
 }
 
 std::optional<std::size_t> Lesson::openQuestion() const
@@ -164,7 +167,8 @@ Lesson::Outcome Lesson::reveal()
     if (!open)
         return {};
     typed_[*open] = std::visit([&](auto& exercise) { return exercise.reveal(*open); }, exercise_);
-    Outcome outcome = settle(*open, sentence("The answer is %1.", {typed_[*open]}));
+    const Expression asked = std::visit([&](const auto& exercise) { return exercise.asked(*open); }, exercise_);
+    Outcome outcome = settle(*open, asked.answered(typed_[*open]));
     outcome.kind = Outcome::Kind::Right;
     return outcome;
 }
@@ -174,6 +178,7 @@ Lesson::Outcome Lesson::settle(std::size_t question, const std::string& verdict)
     Outcome outcome;
     mark_ = {};
     notice_.clear();
+    settled_.clear();
     outcome.finished = track().finished();
     outcome.stepDone = outcome.finished || stepOf(track().answered()) != stepOf(question);
     if (outcome.finished)
@@ -182,9 +187,11 @@ Lesson::Outcome Lesson::settle(std::size_t question, const std::string& verdict)
     else if (outcome.stepDone)
         verdicts_[question] = verdict + " " + sentence("Press Next for step %1.", {std::to_string(step_ + 2)});
     else {
-        // The step's next question is asked at once, under the verdict.
+        // The step's next question is asked at once. The verdict goes before
+        // its words, not under its box, which would give it to the wrong
+        // question: "295 − 258 = [ ]" over "The answer is 6.".
         verdicts_[question] = verdict;
-        notice_ = verdict;
+        settled_ = verdict;
     }
     return outcome;
 }
@@ -224,6 +231,8 @@ StepView Lesson::view() const
     StepView view = viewOf(step_, practising(), openQuestion());
     if (view.answer && !notice_.empty())
         view.answer->hint = notice_;
+    if (view.answer && view.answer->open && !settled_.empty())
+        view.words = sentence("%1 %2", {settled_, view.words});
     return view;
 }
 

@@ -89,6 +89,9 @@ private:
     std::vector<std::string> verdicts_;
     HintMark mark_;      // what the last hint points at
     std::string notice_; // said once, until the learner does something else
+    // The verdict of the question just settled, said before the words of the
+    // step's next question until the learner goes to another step.
+    std::string settled_;
 };
 
 } // namespace rods

@@ -147,7 +147,7 @@ void TestDivision::wordsOf3684By12()
                      "is row 3: 36. Write 3 in the quotient. 36 − 36 = 0: units: 6 − 6 = 0; tens: 3 − 3 = 0. Bring "
                      "down 8: 8."));
     QCOMPARE(words(quotientStepInWords(division, 1)),
-             QString("8 is less than 12, so 12 goes into 8 zero times: write 0, bring down 4: 84."));
+             QString("12 does not go into 8: write 0 in the quotient. Bring down 4: 84."));
     QCOMPARE(words(quotientStepInWords(division, 2)),
              QString("The largest row not more than 84 is row 7: 84. Write 7 in the quotient. 84 − 84 = 0: units: "
                      "4 − 4 = 0; tens: 8 − 8 = 0."));
@@ -156,7 +156,12 @@ void TestDivision::wordsOf3684By12()
     // Borrows: 127 - 86 in 98765 / 43.
     const Division borrowing = divide("43", 98765);
     QCOMPARE(words(subtractionInWords(borrowing.steps[1].columns)),
-             QString("units: 7 − 6 = 1; tens: 2 − 8 needs a borrow: 12 − 8 = 4; hundreds: 1 − 1 lent − 0 = 0"));
+             QString("units: 7 − 6 = 1; tens: 2 is less than 8, so borrow 1 from the next column: 12 − 8 = 4; "
+                     "hundreds: 1 lent 1 to the column on its right, so it is 0 now: 0 − 0 = 0"));
+    // 416 - 387: the tens' 1 lent 1 and still borrows.
+    QCOMPARE(words(columnSubtractionInWords(borrowing.steps[2].columns[1])),
+             QString("1 lent 1 to the column on its right and is too small for 8, so borrow 1 from the next column: "
+                     "11 − 1 − 8 = 2"));
 }
 
 void TestDivision::longDivisionAsOnPaper()
@@ -178,6 +183,11 @@ void TestDivision::longDivisionAsOnPaper()
                           "      86  ", "     ---  ", "      416 ", "      387 ", "      --- ", "       295",
                           "       258", "       ---", "        37"}));
     QCOMPARE(lines(divide("12", 5), 1), QStringList({"     0", "     -", "12 ) 5"}));
+    // The next digit found, before its subtraction: 3 over the 6 of 3684.
+    QStringList found;
+    for (const std::string& line : longDivision(division, 0, true).text())
+        found << words(line);
+    QCOMPARE(found, QStringList({"      3  ", "     ----", "12 ) 3684"}));
 }
 
 void TestDivision::problemsAsTyped_data()
@@ -239,21 +249,31 @@ void TestDivision::slipsAndTheirHints_data()
                                    << "Row 4 gives 48, which is more than 36." << 4;
     QTest::newRow("a row too small") << "12" << 3684ULL << 0 << "2"
                                      << "Row 2 gives 24, and 36 − 24 = 12 is not less than 12: a larger row fits." << 2;
-    QTest::newRow("not 0 where it goes 0 times") << "12" << 3684ULL << 2 << "1"
-                                                 << "8 is less than 12, so 12 goes into it 0 times." << 1;
+    QTest::newRow("not 0 where it goes 0 times")
+        << "12" << 3684ULL << 2 << "5"
+        << "Row 1 gives 12, which is more than 8, so 12 does not go into 8: write 0 in the quotient." << 1;
+    // The index rod has no row 0: row 1 says why 0 is too small.
+    QTest::newRow("0 where it goes in") << "12" << 3684ULL << 0 << "0"
+                                        << "Row 1 gives 12, which is not more than 36, so 12 goes into 36 at least "
+                                           "once."
+                                        << 1;
     QTest::newRow("a borrow not there") << "12" << 3684ULL << 1 << "9"
                                         << "Nothing was borrowed from the units column: 6 − 6 = 0, not 9." << 3;
     // 98765 / 43: 127 - 86 = 41 is question 3; 416 - 387 = 29 is question 5.
     QTest::newRow("a forgotten borrow")
         << "43" << 98765ULL << 3 << "141"
-        << "Your answer has 3 digits, but 127 − 86 has 2. The hundreds column lent 1 to the column on its right: 1 "
-           "− 1 lent − 0 = 0, not 1. The borrow was forgotten."
+        << "Your answer has 3 digits, but 127 − 86 has 2. The hundreds column: 1 lent 1 to the column on its right, "
+           "so it is 0 now: 0 − 0 = 0, not 1. The 1 it lent was forgotten."
         << 2;
     QTest::newRow("a wrong column") << "43" << 98765ULL << 3 << "51"
-                                    << "The tens column: 2 − 8 needs a borrow: 12 − 8 = 4, not 5." << 2;
+                                    << "The tens column: 2 is less than 8, so borrow 1 from the next column: 12 − "
+                                       "8 = 4, not 5."
+                                    << 2;
     QTest::newRow("a wrong column after a borrow")
         << "43" << 98765ULL << 5 << "49"
-        << "The tens column: 1 − 1 lent − 8 needs a borrow: 11 − 1 − 8 = 2, not 4." << 9;
+        << "The tens column: 1 lent 1 to the column on its right and is too small for 8, so borrow 1 from the next "
+           "column: 11 − 1 − 8 = 2, not 4."
+        << 9;
 }
 
 void TestDivision::slipsAndTheirHints()
@@ -275,8 +295,17 @@ void TestDivision::workedToTheEnd()
 {
     DivisionPractice practice(divide("12", 3684));
     QCOMPARE(int(practice.questions()), 5);
-    QCOMPARE(words(practice.question(0).asked.text() + " ="), QString("36 ÷ 12 ="));
-    QCOMPARE(words(practice.question(1).asked.text() + " ="), QString("36 − 36 ="));
+    QCOMPARE(words(practice.question(0).asked.question()), QString("How many times does 12 go into 36?"));
+    QCOMPARE(words(practice.question(1).asked.question()), QString("36 − 36 ="));
+    QCOMPARE(words(practice.question(2).task),
+             QString("How many times does 12 go into 8? Find the largest row of the rods that is not more than 8, and "
+                     "type its number. If even row 1 is more than 8, 12 does not go into 8: type 0."));
+    // An answer shown is said with its question, in a sentence for each form.
+    QCOMPARE(words(practice.question(0).asked.answered("3")), QString("12 goes into 36 3 times."));
+    QCOMPARE(words(practice.question(0).asked.answered("1")), QString("12 goes into 36 once."));
+    QCOMPARE(words(practice.question(2).asked.answered("0")),
+             QString("12 does not go into 8: write 0 in the quotient."));
+    QCOMPARE(words(practice.question(1).asked.answered("0")), QString("36 − 36 = 0."));
     // Two digits for a row, and letters, are refused and count as no try.
     QCOMPARE(int(practice.answer(0, "12").outcome), int(AnswerOutcome::Refused));
     QCOMPARE(int(practice.answer(0, "three").outcome), int(AnswerOutcome::Refused));
@@ -287,6 +316,11 @@ void TestDivision::workedToTheEnd()
     QVERIFY(practice.finished());
     QCOMPARE(words(practice.summary()),
              QString("Finished: 3684 ÷ 12 = 307, remainder 0. Right at the first try: 4 of 5 answers."));
+    // One question, right: no "all 1 answer were".
+    DivisionPractice one(divide("12", 5));
+    QCOMPARE(int(one.answer(0, "0").outcome), int(AnswerOutcome::Right));
+    QCOMPARE(words(one.summary()),
+             QString("Well done! 5 ÷ 12 = 0, remainder 5, and its only answer was right at the first try."));
 }
 
 QTEST_APPLESS_MAIN(TestDivision)

@@ -1,7 +1,7 @@
 // A learner's answers checked against the rods: hand-made wrong answers pin
 // each hint's words; random slips made from right answers by integer
 // arithmetic (a dropped carry, two digits swapped, a digit off by one, a digit
-// left out) must each be found at the place the slip was made.
+// left out, a place's whole sum written) must each be found at the place the slip was made.
 #include "core/board_state.h"
 #include "tutor/exact_numbers.h"
 #include "tutor/exercise/answer_check.h"
@@ -158,6 +158,17 @@ void TestAnswerCheck::hints_data()
         << "58" << 7ULL << 0 << "460"
         << "The 6 and the 0 have changed places: the first diagonal from the right gives "
            "6, and the next diagonal to its left gives 0.";
+    // 379 x 6: the cells 1|8, 4|2, 5|4; diagonals 4, 2 + 5 = 7, 8 + 4 = 12,
+    // 1 + 1 carried = 2: 2274. The whole 12 written, then carried (2 12 7 4)
+    // or not (1 12 7 4).
+    QTest::newRow("whole sum written, carried")
+        << "379" << 6ULL << 0 << "21274"
+        << "Your answer has 5 digits, but 379 \u00d7 6 has 4. The third diagonal from the right holds 8 and 4, which "
+           "make 12: write 2 there and carry the 1 to the next diagonal. Your answer has the whole 12 in one place.";
+    QTest::newRow("whole sum written, not carried")
+        << "379" << 6ULL << 0 << "11274"
+        << "Your answer has 5 digits, but 379 \u00d7 6 has 4. The third diagonal from the right holds 8 and 4, which "
+           "make 12: write 2 there and carry the 1 to the next diagonal. Your answer has the whole 12 in one place.";
     // 307 x 12, the tens row: 307, written 3070 in the long multiplication.
     QTest::newRow("written in its place") << "307" << 12ULL << 1 << "3070"
                                           << "307 \u00d7 1 = 307, written 3070 in the tens place.";
@@ -185,6 +196,12 @@ void TestAnswerCheck::hints_data()
         << "99" << 99ULL << 2 << "9701"
         << "The hundreds column holds 8 and 9, plus the 1 carried from the tens column makes 18, so it gives 8, not "
            "7: the carry was forgotten.";
+    // The hundreds' whole 18 written: 9 18 01.
+    QTest::newRow("sum, whole column written")
+        << "99" << 99ULL << 2 << "91801"
+        << "Your answer has 5 digits, but 99 \u00d7 99 has 4. The hundreds column holds 8 and 9, plus the 1 carried "
+           "from the tens column makes 18: write 8 there and carry the 1 to the next column. Your answer has the "
+           "whole 18 in one place.";
     // 9 x 19: 81 + 90; tens 8 + 9 = 17, hundreds only the carry.
     QTest::newRow("sum, carry alone") << "9" << 19ULL << 2 << "271"
                                       << "The hundreds column holds only the 1 carried from the tens column, so it "
@@ -236,6 +253,11 @@ void TestAnswerCheck::tallyAndSummary()
         perfect.answer(perfect.reachable(), answer);
     QCOMPARE(QString::fromStdString(perfect.summary()),
              QString("Well done! 307 \u00d7 12 = 3684, and all 3 steps were right at the first try."));
+    // 4 x 2 = 8: one row and no adding, one step.
+    Practice one(readingOf("4", 2));
+    one.answer(0, "8");
+    QCOMPARE(QString::fromStdString(one.summary()),
+             QString("Well done! 4 \u00d7 2 = 8, and its only step was right at the first try."));
 }
 
 void TestAnswerCheck::randomSlipsAreFoundWhereMade()
@@ -297,7 +319,7 @@ void TestAnswerCheck::randomSlipsAreFoundWhereMade()
         const int carry = carryInto(addends[step], j);
         std::string typed = right;
         auto digitAt = [&typed](std::size_t place) { return typed[typed.size() - 1 - place]; };
-        switch (rng.bounded(4)) {
+        switch (rng.bounded(5)) {
         case 0: // a dropped carry
             if (carry == 0)
                 continue;
@@ -334,6 +356,19 @@ void TestAnswerCheck::randomSlipsAreFoundWhereMade()
                 QVERIFY(check.slip == Slip::ExtraCarry || check.slip == Slip::TensWritten);
             if (change == -1 && carry == 1)
                 QCOMPARE(check.slip, Slip::ForgottenCarry);
+            break;
+        }
+        case 3: { // the place's whole sum written where its digit belongs, and carried
+            Wide sum = Wide(carry);
+            for (Wide n : addends[step])
+                sum += n / power10(j) % 10;
+            if (sum < 10)
+                continue;
+            typed = right.substr(0, at) + text(sum) + right.substr(at + 1);
+            const AnswerCheck check = checkAnswer(right, places, typed);
+            QCOMPARE(check.slip, Slip::WholeSumWritten);
+            // A run of 1s may let a place to the right explain it as well.
+            QVERIFY(check.place <= j);
             break;
         }
         default: { // a digit left out

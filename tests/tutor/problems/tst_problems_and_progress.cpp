@@ -215,6 +215,11 @@ void TestProblemsAndProgress::teachersLists_data()
     QTest::newRow("bad lines named, the rest loaded")
         << QByteArray("307 × 12\n30 ×\nseven times two\n123456789 × 2\n5 ÷ 3") << QStringList{"307 × 12", "5 ÷ 3"}
         << QList<int>{2, 3, 4} << "";
+    // Dividing by 0 is refused with its line, as any bad line is; × 0 is a problem.
+    QTest::newRow("division by 0 named") << QByteArray("# Tuesday\n307 × 12\n\n5 ÷ 3\n4 × 0\n12 : 0\n0 ÷ 00\n")
+                                         << QStringList{"307 × 12", "5 ÷ 3", "4 × 0"} << QList<int>{6, 7} << "";
+    QTest::newRow("only a division by 0") << QByteArray("12 : 0\n") << QStringList{} << QList<int>{}
+                                          << "Line 1, \"12 : 0\": dividing by 0 has no answer.";
     QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf"
                                                    "12 × 3\n")
                                      << QStringList{"12 × 3"} << QList<int>{} << "";

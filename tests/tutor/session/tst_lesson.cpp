@@ -39,8 +39,9 @@ void TestLesson::divisionWorkedByTheLearner()
 
     StepView view = lesson.view();
     QCOMPARE(q(view.counter), "Step 2 of 5");
-    QCOMPARE(q(view.answer->question()), "36 ÷ 12 =");
-    QCOMPARE(q(view.answer->name), "Answer for step 2 of 5: 36 ÷ 12");
+    // A quotient digit is no equation: "36 ÷ 12 =" would be 3 only here.
+    QCOMPARE(q(view.answer->question()), "How many times does 12 go into 36?");
+    QCOMPARE(q(view.answer->name), "Answer for step 2 of 5: How many times does 12 go into 36?");
     QVERIFY(view.answer->open && view.digitsHidden && !view.litRow && !view.canGoOn);
 
     QCOMPARE(lesson.answer("three").kind, Lesson::Outcome::Kind::Refused);
@@ -56,7 +57,11 @@ void TestLesson::divisionWorkedByTheLearner()
     QVERIFY(outcome.kind == Lesson::Outcome::Kind::Right && !outcome.stepDone);
     view = lesson.view(); // the step's second question, asked at once
     QCOMPARE(q(view.answer->question()), "36 − 36 =");
-    QCOMPARE(q(view.answer->hint), "Right!");
+    // The verdict is the digit's, said before the words; the new box has
+    // nothing under it yet. The digit stands in the quotient at once.
+    QCOMPARE(q(view.answer->hint), "");
+    QVERIFY2(q(view.words).startsWith("Right! Row 3 gives 36."), view.words.c_str());
+    QCOMPARE(q(view.longWorking.text().front()), "      3  ");
     QVERIFY(view.litRow->digit == 3 && !view.digitsHidden);
 
     outcome = lesson.answer("0");
@@ -66,9 +71,9 @@ void TestLesson::divisionWorkedByTheLearner()
     QVERIFY(!view.answer->open && view.canGoOn);
 
     QVERIFY(lesson.goTo(2));
-    QCOMPARE(q(lesson.view().answer->question()), "8 ÷ 12 =");
+    QCOMPARE(q(lesson.view().answer->question()), "How many times does 12 go into 8?");
     QVERIFY(lesson.reveal().stepDone);
-    QCOMPARE(q(lesson.view().answer->hint), "The answer is 0. Press Next for step 4.");
+    QCOMPARE(q(lesson.view().answer->hint), "12 does not go into 8: write 0 in the quotient. Press Next for step 4.");
 
     QVERIFY(lesson.goTo(3));
     lesson.answer("7");
@@ -85,6 +90,20 @@ void TestLesson::divisionWorkedByTheLearner()
     QCOMPARE(record.shown, 1);
     QCOMPARE(record.slips[std::size_t(SlipKind::RowTooLarge)], 1);
     QCOMPARE(q(lesson.text()).count("\nStep "), 5);
+
+    // A digit shown names its own question, before the words of the next
+    // one, and nothing is left under the next box: 98 ÷ 43 is 2, 98 − 86.
+    Lesson shown = Lesson::ofProblem(*readProblem("98765 ÷ 43").problem);
+    shown.setPractising(true);
+    QVERIFY(shown.goTo(1));
+    QVERIFY(!shown.reveal().stepDone);
+    view = shown.view();
+    QCOMPARE(q(view.answer->question()), "98 − 86 =");
+    QCOMPARE(q(view.answer->hint), "");
+    QVERIFY2(q(view.words).startsWith("43 goes into 98 2 times. Row 2 gives 86."), view.words.c_str());
+    QVERIFY(shown.reveal().stepDone);
+    QCOMPARE(q(shown.view().answer->hint), "98 − 86 = 12. Press Next for step 3.");
+    QVERIFY(shown.goTo(2) && !q(shown.view().words).startsWith("43")); // said at its own step only
 
     // Dividing by 0 shows words and no steps.
     const Lesson byZero = Lesson::ofProblem(*readProblem("5 ÷ 00").problem);
@@ -148,9 +167,9 @@ void TestLesson::figuresAsData_data()
                                       << "307@0 | ×@3 12@0 | -4@0 | row:614@0 | row:3070@0 | -4@0 | 3684@0"
                                       << " 307|× 12|----| 614|3070|----|3684";
     // A 0 digit adds no row; with one row left there is no adding step, and
-    // the last row's step shows the total under it.
-    QTest::newRow("58 × 70, step 2") << "58 × 70" << 1 << "58@0 | ×@3 70@0 | -4@0 | row:4060@0 | -4@0 | 4060@0"
-                                     << "  58|× 70|----|4060|----|4060";
+    // no rule and total under the row: it is the product.
+    QTest::newRow("58 × 70, step 2") << "58 × 70" << 1 << "58@0 | ×@3 70@0 | -4@0 | row:4060@0"
+                                     << "  58|× 70|----|4060";
     // 3684 ÷ 12 at its last quotient digit: 3, 0, 7 over the dividend; 36
     // taken from 36, 8 and 4 brought down, 84 taken from 84.
     QTest::newRow("3684 ÷ 12, step 4")
