@@ -1,5 +1,6 @@
 #include "working_window/answer_panel.h"
 
+#include "drawings/screen_words.h"
 #include "working_window/fixed_text.h"
 
 #include <QAccessible>
@@ -16,9 +17,9 @@ AnswerPanel::AnswerPanel(QWidget* parent)
     : QWidget(parent)
     , question_(new QLabel(this))
     , answer_(new QLineEdit(this))
-    , check_(new QPushButton("Check", this))
-    , show_(new QPushButton("Show answer", this))
-    , hint_(new FixedText("Hint", "Hint", font(), 3, this))
+    , check_(new QPushButton(uiText("AnswerPanel", "Check"), this))
+    , show_(new QPushButton(uiText("AnswerPanel", "Show answer"), this))
+    , hint_(new FixedText("Hint", uiText("AnswerPanel", "Hint"), font(), 3, this))
 {
     setObjectName("AnswerPanel");
     // Keeps its room while hidden, so that showing it never takes room from
@@ -34,9 +35,10 @@ AnswerPanel::AnswerPanel(QWidget* parent)
     answer_->setMaxLength(64);
     fitToFont();
     check_->setObjectName("Check");
-    check_->setAccessibleDescription("Checks your answer.");
+    check_->setAccessibleDescription(uiText("AnswerPanel", "Checks your answer."));
     show_->setObjectName("ShowAnswer");
-    show_->setAccessibleDescription("Shows the answer of this step. It then does not count as right at the first try.");
+    show_->setAccessibleDescription(
+        uiText("AnswerPanel", "Shows the answer of this step. It then does not count as right at the first try."));
 
     auto* row = new QHBoxLayout;
     row->addWidget(question_);

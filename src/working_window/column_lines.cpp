@@ -1,6 +1,7 @@
 #include "working_window/column_lines.h"
 
 #include "drawings/flowing_lines.h"
+#include "drawings/screen_words.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -42,7 +43,7 @@ void ColumnLines::speak()
     // Screen readers read them all, as a pupil does, once they are there to
     // be read.
     const bool shown = isVisible();
-    setAccessibleName(shown ? QString("The columns added") : QString());
+    setAccessibleName(shown ? uiText("WorkingWindow", "The columns added") : QString());
     setAccessibleDescription(shown ? lines_.join("; ") : QString());
 }
 

@@ -1,7 +1,7 @@
 #include "working_window/level_choices.h"
 
+#include "drawings/screen_words.h"
 #include "drawings/text_lines.h"
-#include "tutor/exercise/sentence.h"
 
 #include <QComboBox>
 #include <QStandardItemModel>
@@ -19,7 +19,9 @@ const Level* levelOfChoice(int choice)
 
 QString listChoiceText(const QString& name, std::size_t count)
 {
-    return QString("%1 (%2)").arg(name, fromUtf8(counted(count, "problem", "problems")));
+    // TRANSLATORS: a teacher's list among the levels: %1 is its file's name
+    // ("pupils.txt").
+    return uiCount("LevelChoices", "%1 (%n problem)", "%1 (%n problems)", static_cast<long long>(count)).arg(name);
 }
 
 void addHeading(QComboBox* box, const QString& text)
@@ -32,9 +34,11 @@ void addHeading(QComboBox* box, const QString& text)
 void addLevelChoices(QComboBox* box)
 {
     for (Operation operation : {Operation::Multiply, Operation::Divide}) {
-        addHeading(box, operation == Operation::Multiply ? "Multiplication" : "Division");
+        addHeading(box, operation == Operation::Multiply ? uiText("LevelChoices", "Multiplication")
+                                                         : uiText("LevelChoices", "Division"));
         for (const Level& level : levels(operation))
-            box->addItem(QString("Level %1: %2").arg(level.number).arg(fromUtf8(level.practises)),
+            // TRANSLATORS: %1 is the level's number, %2 what it practises.
+            box->addItem(uiText("LevelChoices", "Level %1: %2").arg(level.number).arg(fromUtf8(level.practises)),
                          choiceOf(operation, level.number));
     }
     box->setCurrentIndex(1);

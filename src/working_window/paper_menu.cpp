@@ -1,5 +1,6 @@
 #include "working_window/paper_menu.h"
 
+#include "drawings/screen_words.h"
 #include "drawings/text_lines.h"
 #include "paper/paper_files.h"
 #include "paper/printing.h"
@@ -21,16 +22,17 @@ PaperMenu::PaperMenu(QToolButton* button, QWidget* window, ProblemPicker* picker
     , lesson_(lesson)
 {
     button->setObjectName("Paper");
-    button->setText("On paper");
-    button->setAccessibleDescription("Prints or saves the working, makes worksheets and rods to cut out.");
+    button->setText(uiText("PaperMenu", "On paper"));
+    button->setAccessibleDescription(
+        uiText("PaperMenu", "Prints or saves the working, makes worksheets and rods to cut out."));
     button->setPopupMode(QToolButton::InstantPopup);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     auto* menu = new QMenu(button);
     menu->setObjectName("PaperMenu");
-    print_ = menu->addAction("&Print the working…", window, [this] { printWorking(); });
+    print_ = menu->addAction(uiText("PaperMenu", "&Print the working…"), window, [this] { printWorking(); });
     print_->setObjectName("PrintWorking");
     print_->setShortcut(QKeySequence::Print);
-    save_ = menu->addAction("&Save the working as…", window, [this] { saveWorkingAs(); });
+    save_ = menu->addAction(uiText("PaperMenu", "&Save the working as…"), window, [this] { saveWorkingAs(); });
     save_->setObjectName("SaveWorking");
     // Qt's key for Save As comes from the desktop's key scheme, and only
     // GNOME's and the Mac's have one: on KDE, on a desktop Qt does not know
@@ -42,14 +44,14 @@ PaperMenu::PaperMenu(QToolButton* button, QWidget* window, ProblemPicker* picker
     saveKeys.prepend(saveAs);
     save_->setShortcuts(saveKeys);
     menu->addSeparator();
-    QAction* sheet = menu->addAction("&Worksheet…", window, [this] {
+    QAction* sheet = menu->addAction(uiText("PaperMenu", "&Worksheet…"), window, [this] {
         WorksheetDialog* dialog = worksheetDialog();
         dialog->show();
         dialog->raise();
         dialog->activateWindow();
     });
     sheet->setObjectName("Worksheet");
-    QAction* cutout = menu->addAction("&Cut-out rods…", window, [this] { makeCutoutRods(); });
+    QAction* cutout = menu->addAction(uiText("PaperMenu", "&Cut-out rods…"), window, [this] { makeCutoutRods(); });
     cutout->setObjectName("CutoutRods");
     // The shortcuts work from anywhere in the window, the menu closed.
     for (QAction* action : {print_, save_}) {
@@ -69,25 +71,32 @@ void PaperMenu::setWorkingShown(bool shown)
 QString PaperMenu::saveWorkingTo(const QString& path) const
 {
     if (!workingShown_)
-        return "There is no working to save yet: type a problem first, or press New problem.";
+        // TRANSLATORS: "New problem" is the button of that name.
+        return uiText("PaperMenu", "There is no working to save yet: type a problem first, or press New problem.");
     return saveWorking(path, lesson_).error;
 }
 
 void PaperMenu::saveWorkingAs()
 {
-    const QString pdf = "PDF: every step of the working (*.pdf)";
-    const QString png = "PNG picture: the step shown, for a slide (*.png)";
+    // TRANSLATORS: a choice of file type; keep "(*.pdf)" as it is.
+    const QString pdf = uiText("PaperMenu", "PDF: every step of the working (*.pdf)");
+    // TRANSLATORS: a choice of file type; keep "(*.png)" as it is.
+    const QString png = uiText("PaperMenu", "PNG picture: the step shown, for a slide (*.png)");
     QString filter = pdf;
     const Expression problem = lesson_.expression();
     const QString name = fromUtf8(problem.left + problem.sign + problem.right);
-    QString path = QFileDialog::getSaveFileName(window_, "Save the working", QString("working %1.pdf").arg(name),
+    // TRANSLATORS: the file name offered: %1 is the problem ("307×2"); keep
+    // ".pdf" at the end.
+    // xgettext:no-c-format
+    const QString suggested = uiText("PaperMenu", "working %1.pdf").arg(name);
+    QString path = QFileDialog::getSaveFileName(window_, uiText("PaperMenu", "Save the working"), suggested,
                                                 pdf + ";;" + png, &filter);
     if (path.isEmpty())
         return;
     if (!paperFormat(path))
         path += filter == png ? ".png" : ".pdf";
     if (const QString error = saveWorkingTo(path); !error.isEmpty())
-        QMessageBox::warning(window_, "Save the working", error);
+        QMessageBox::warning(window_, uiText("PaperMenu", "Save the working"), error);
 }
 
 void PaperMenu::printWorking()
@@ -97,7 +106,7 @@ void PaperMenu::printWorking()
         return paintWorking(device, lesson);
     });
     if (!error.isEmpty())
-        QMessageBox::warning(window_, "Print the working", error);
+        QMessageBox::warning(window_, uiText("PaperMenu", "Print the working"), error);
 }
 
 WorksheetDialog* PaperMenu::worksheetDialog()
@@ -115,25 +124,27 @@ WorksheetDialog* PaperMenu::worksheetDialog()
 
 void PaperMenu::makeCutoutRods()
 {
-    QMessageBox question(QMessageBox::Question, "Cut-out rods",
-                         "A page with the rods 0 to 9, twice, and the index rod, each 15 mm wide: print it on card "
-                         "and cut the rods out along the dashed lines.",
+    QMessageBox question(QMessageBox::Question, uiText("PaperMenu", "Cut-out rods"),
+                         uiText("PaperMenu", "A page with the rods 0 to 9, twice, and the index rod, each 15 mm wide: "
+                                             "print it on card and cut the rods out along the dashed lines."),
                          QMessageBox::Cancel, window_);
-    QPushButton* print = question.addButton("&Print…", QMessageBox::AcceptRole);
-    QPushButton* save = question.addButton("Save as &PDF…", QMessageBox::AcceptRole);
+    QPushButton* print = question.addButton(uiText("PaperMenu", "&Print…"), QMessageBox::AcceptRole);
+    QPushButton* save = question.addButton(uiText("PaperMenu", "Save as &PDF…"), QMessageBox::AcceptRole);
     question.exec();
     const auto paint = [](QPagedPaintDevice& device) { return paintCutoutRods(device); };
     QString error;
     if (question.clickedButton() == print) {
-        error = printWithPreview(window_, "Cut-out rods", paint);
+        error = printWithPreview(window_, uiText("PaperMenu", "Cut-out rods"), paint);
     } else if (question.clickedButton() == save) {
-        const QString path = askWhereToSavePdf(window_, "Save the cut-out rods", "cut-out rods.pdf");
+        // TRANSLATORS: the file name offered; keep ".pdf" at the end.
+        const QString suggested = uiText("PaperMenu", "cut-out rods.pdf");
+        const QString path = askWhereToSavePdf(window_, uiText("PaperMenu", "Save the cut-out rods"), suggested);
         if (path.isEmpty())
             return;
         error = savePdf(path, paint).error;
     }
     if (!error.isEmpty())
-        QMessageBox::warning(window_, "Cut-out rods", error);
+        QMessageBox::warning(window_, uiText("PaperMenu", "Cut-out rods"), error);
 }
 
 } // namespace rods

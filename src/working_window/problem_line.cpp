@@ -1,5 +1,7 @@
 #include "working_window/problem_line.h"
 
+#include "drawings/screen_words.h"
+
 #include <QAccessible>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -14,7 +16,7 @@ ProblemLine::ProblemLine(QWidget* parent)
     , first_(new QLineEdit(this))
     , operation_(new QComboBox(this))
     , second_(new QLineEdit(this))
-    , work_(new QPushButton("Work", this))
+    , work_(new QPushButton(uiText("ProblemLine", "Work"), this))
     , message_(new QLabel(this))
 {
     setObjectName("ProblemLine");
@@ -23,13 +25,13 @@ ProblemLine::ProblemLine(QWidget* parent)
     first_->setObjectName("FirstNumber");
     second_->setObjectName("SecondNumber");
     operation_->setObjectName("Operation");
-    operation_->setAccessibleName("Operation");
+    operation_->setAccessibleName(uiText("ProblemLine", "Operation"));
     operation_->addItem(QString::fromUtf8("\xc3\x97"), QVariant::fromValue(int(Operation::Multiply)));
     operation_->addItem(QString::fromUtf8("\xc3\xb7"), QVariant::fromValue(int(Operation::Divide)));
-    operation_->setItemData(0, "times", Qt::AccessibleTextRole);
-    operation_->setItemData(1, "divided by", Qt::AccessibleTextRole);
+    operation_->setItemData(0, uiText("ProblemLine", "times"), Qt::AccessibleTextRole);
+    operation_->setItemData(1, uiText("ProblemLine", "divided by"), Qt::AccessibleTextRole);
     work_->setObjectName("Work");
-    work_->setAccessibleDescription("Works the problem typed in the boxes, step by step.");
+    work_->setAccessibleDescription(uiText("ProblemLine", "Works the problem typed in the boxes, step by step."));
     message_->setObjectName("ProblemMessage");
     message_->setTextFormat(Qt::PlainText);
     // Room for 15 digits and a little more in each box.
@@ -65,12 +67,14 @@ void ProblemLine::setOperation(Operation operation)
     const bool multiply = operation == Operation::Multiply;
     // The boxes are named for what they hold: the rods' number is the
     // multiplier or the divisor.
-    first_->setAccessibleName(multiply ? "Multiplier" : "Dividend");
-    second_->setAccessibleName(multiply ? "Multiplicand" : "Divisor");
+    first_->setAccessibleName(multiply ? uiText("ProblemLine", "Multiplier") : uiText("ProblemLine", "Dividend"));
+    second_->setAccessibleName(multiply ? uiText("ProblemLine", "Multiplicand") : uiText("ProblemLine", "Divisor"));
     first_->setPlaceholderText(first_->accessibleName());
     second_->setPlaceholderText(second_->accessibleName());
-    first_->setToolTip(multiply ? "1 to 8 digits, one for each rod" : "1 to 15 digits");
-    second_->setToolTip(multiply ? "1 to 15 digits" : "1 to 8 digits, one for each rod");
+    const QString rodsDigits = uiText("ProblemLine", "1 to 8 digits, one for each rod");
+    const QString numberDigits = uiText("ProblemLine", "1 to 15 digits");
+    first_->setToolTip(multiply ? rodsDigits : numberDigits);
+    second_->setToolTip(multiply ? numberDigits : rodsDigits);
 }
 
 void ProblemLine::showProblem(const Problem& problem)

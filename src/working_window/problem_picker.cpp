@@ -1,7 +1,7 @@
 #include "working_window/problem_picker.h"
 
+#include "drawings/screen_words.h"
 #include "drawings/text_lines.h"
-#include "tutor/exercise/sentence.h"
 #include "tutor/problems/problem_sets.h"
 #include "working_window/level_choices.h"
 
@@ -24,15 +24,15 @@ ProblemPicker::ProblemPicker(QWidget* parent)
     : QWidget(parent)
     , level_(new QComboBox(this))
     , set_(new QSpinBox(this))
-    , newProblem_(new QPushButton("New problem", this))
+    , newProblem_(new QPushButton(uiText("ProblemPicker", "New problem"), this))
     , position_(new QLabel(this))
-    , openList_(new QPushButton("Open problems…", this))
-    , progress_(new QPushButton("Progress", this))
+    , openList_(new QPushButton(uiText("ProblemPicker", "Open problems…"), this))
+    , progress_(new QPushButton(uiText("ProblemPicker", "Progress"), this))
     , message_(new QLabel(this))
 {
     setObjectName("ProblemPicker");
     level_->setObjectName("Level");
-    level_->setAccessibleName("Level");
+    level_->setAccessibleName(uiText("ProblemPicker", "Level"));
     addLevelChoices(level_);
     // Narrow enough for a small screen at any zoom; the open list is as wide
     // as its longest level, and the level chosen is said whole in a tooltip.
@@ -40,32 +40,37 @@ ProblemPicker::ProblemPicker(QWidget* parent)
     level_->setMinimumContentsLength(16);
     level_->view()->setMinimumWidth(level_->view()->sizeHintForColumn(0) + 24);
     set_->setObjectName("ProblemSet");
-    set_->setAccessibleName("Problem set");
+    set_->setAccessibleName(uiText("ProblemPicker", "Problem set"));
     // The box inside the spin box takes the keys, and a screen reader asks
     // it for its name.
     if (auto* box = set_->findChild<QLineEdit*>())
-        box->setAccessibleName("Problem set");
+        box->setAccessibleName(uiText("ProblemPicker", "Problem set"));
     set_->setRange(FirstSet, LastSet);
-    set_->setToolTip("The same set number and level give the same ten problems on every computer.");
+    set_->setToolTip(
+        uiText("ProblemPicker", "The same set number and level give the same ten problems on every computer."));
     // A learner alone gets a set of their own; a class types the set the
     // teacher gives.
     set_->setValue(QRandomGenerator::global()->bounded(FirstSet, LastSet + 1));
     newProblem_->setObjectName("NewProblem");
-    newProblem_->setAccessibleDescription("Poses the next problem of the set, to work yourself.");
-    newProblem_->setToolTip("The next problem of the set or list (Ctrl+N)");
+    newProblem_->setAccessibleDescription(
+        uiText("ProblemPicker", "Poses the next problem of the set, to work yourself."));
+    // TRANSLATORS: Ctrl+N is the key that poses it; name Ctrl as keyboards in your language do.
+    newProblem_->setToolTip(uiText("ProblemPicker", "The next problem of the set or list (Ctrl+N)"));
     position_->setObjectName("ProblemPosition");
     openList_->setObjectName("OpenProblems");
-    openList_->setAccessibleDescription("Loads a teacher's list of problems from a text file.");
+    openList_->setAccessibleDescription(
+        uiText("ProblemPicker", "Loads a teacher's list of problems from a text file."));
     progress_->setObjectName("Progress");
-    progress_->setAccessibleDescription("Shows the problems you have worked and the slips made most often.");
+    progress_->setAccessibleDescription(
+        uiText("ProblemPicker", "Shows the problems you have worked and the slips made most often."));
     message_->setObjectName("PickerMessage");
     message_->setTextFormat(Qt::PlainText);
     message_->setWordWrap(true);
     message_->hide();
 
-    auto* levelLabel = new QLabel("&Level:", this);
+    auto* levelLabel = new QLabel(uiText("LevelChoices", "&Level:"), this);
     levelLabel->setBuddy(level_);
-    auto* setLabel = new QLabel("&Set:", this);
+    auto* setLabel = new QLabel(uiText("LevelChoices", "&Set:"), this);
     setLabel->setBuddy(set_);
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
@@ -89,8 +94,13 @@ ProblemPicker::ProblemPicker(QWidget* parent)
     connect(set_, &QSpinBox::valueChanged, this, &ProblemPicker::chooseFromBoxes);
     connect(newProblem_, &QPushButton::clicked, this, &ProblemPicker::poseNext);
     connect(openList_, &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getOpenFileName(this, "Open a list of problems", QString(),
-                                                          "Text files (*.txt);;All files (*)");
+        // TRANSLATORS: a choice of file type; keep "(*.txt)" as it is.
+        const QString text = uiText("ProblemPicker", "Text files (*.txt)");
+        // TRANSLATORS: a choice of file type; keep "(*)" as it is.
+        const QString all = uiText("ProblemPicker", "All files (*)");
+        const QString filters = text + ";;" + all;
+        const QString path =
+            QFileDialog::getOpenFileName(this, uiText("ProblemPicker", "Open a list of problems"), QString(), filters);
         if (!path.isEmpty())
             openList(path);
     });
@@ -127,7 +137,7 @@ void ProblemPicker::addListChoice(const QString& name, std::size_t count)
     const QString text = listChoiceText(name, count);
     int index = level_->findData(ListChoice);
     if (index < 0) {
-        addHeading(level_, "A teacher's list");
+        addHeading(level_, uiText("LevelChoices", "A teacher's list"));
         level_->addItem(text, ListChoice);
         index = level_->count() - 1;
     } else {
@@ -139,7 +149,8 @@ void ProblemPicker::addListChoice(const QString& name, std::size_t count)
 void ProblemPicker::useList(const ProblemList& list, const QString& name)
 {
     if (list.problems.empty()) {
-        say(QString("%1 is not loaded. %2").arg(name, fromUtf8(list.refusal)));
+        // TRANSLATORS: %1 is the file's name, %2 the sentence that says why.
+        say(uiText("ProblemPicker", "%1 is not loaded. %2").arg(name, fromUtf8(list.refusal)));
         return;
     }
     list_ = list.problems;
@@ -147,12 +158,18 @@ void ProblemPicker::useList(const ProblemList& list, const QString& name)
     addListChoice(name, list_.size());
     chooseFromBoxes();
     poseNext();
-    QString loaded = QString("%1 loaded from %2.").arg(fromUtf8(counted(list_.size(), "problem", "problems")), name);
-    if (!list.badLines.empty())
-        loaded += QString(" %1 not a problem: %2")
-                      .arg(list.badLines.size() == 1 ? QString("1 line is")
-                                                     : QString("%1 lines are").arg(list.badLines.size()),
-                           fromUtf8(badLinesInWords(list.badLines)));
+    // TRANSLATORS: %1 is the file's name.
+    QString loaded = uiCount("ProblemPicker", "%n problem loaded from %1.", "%n problems loaded from %1.",
+                             static_cast<long long>(list_.size()))
+                         .arg(name);
+    if (!list.badLines.empty()) {
+        // TRANSLATORS: %1 names each such line and says what is wrong with it,
+        // in sentences of its own.
+        const QString bad = uiCount("ProblemPicker", "%n line is not a problem: %1", "%n lines are not a problem: %1",
+                                    static_cast<long long>(list.badLines.size()))
+                                .arg(fromUtf8(badLinesInWords(list.badLines)));
+        loaded += " " + bad;
+    }
     if (!list.notice.empty())
         loaded += " " + fromUtf8(list.notice);
     say(loaded);

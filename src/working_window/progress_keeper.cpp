@@ -1,5 +1,6 @@
 #include "working_window/progress_keeper.h"
 
+#include "drawings/screen_words.h"
 #include "drawings/text_lines.h"
 #include "working_window/problem_picker.h"
 #include "working_window/progress_window.h"
@@ -27,8 +28,9 @@ ProgressRecord ProgressKeeper::keep(ProgressRecord record, const std::optional<P
         if (!failure.empty()) {
             // Said once: the learner works on, and nothing else changes.
             refused_ = true;
-            picker_->say(
-                QString("Your progress cannot be kept (%1). Everything else works as before.").arg(fromUtf8(failure)));
+            // TRANSLATORS: %1 says why, as the system gives it.
+            picker_->say(uiText("ProblemPicker", "Your progress cannot be kept (%1). Everything else works as before.")
+                             .arg(fromUtf8(failure)));
         }
     }
     if (progressWindow_ && progressWindow_->isVisible())

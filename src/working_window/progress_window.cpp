@@ -1,8 +1,8 @@
 #include "working_window/progress_window.h"
 
+#include "drawings/screen_words.h"
 #include "drawings/text_lines.h"
 #include "paper/whole_file.h"
-#include "tutor/exercise/sentence.h"
 #include "tutor/progress/progress_report.h"
 
 #include <QClipboard>
@@ -23,24 +23,26 @@ ProgressWindow::ProgressWindow(ProgressFile file, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , file_(std::move(file))
     , view_(new QPlainTextEdit(this))
-    , copy_(new QPushButton("Copy", this))
-    , saveCsv_(new QPushButton("Save as CSV…", this))
-    , forget_(new QPushButton("Forget my progress", this))
-    , close_(new QPushButton("Close", this))
+    , copy_(new QPushButton(uiText("ProgressWindow", "Copy"), this))
+    , saveCsv_(new QPushButton(uiText("ProgressWindow", "Save as CSV…"), this))
+    , forget_(new QPushButton(uiText("ProgressWindow", "Forget my progress"), this))
+    , close_(new QPushButton(uiText("ProgressWindow", "Close"), this))
 {
     setObjectName("ProgressWindow");
-    setWindowTitle("Progress");
+    setWindowTitle(uiText("ProgressWindow", "Progress"));
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(720, 560);
     view_->setObjectName("ProgressText");
-    view_->setAccessibleName("Progress");
+    view_->setAccessibleName(uiText("ProgressWindow", "Progress"));
     view_->setReadOnly(true);
     view_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     copy_->setObjectName("CopyProgress");
     saveCsv_->setObjectName("SaveProgressCsv");
-    saveCsv_->setAccessibleDescription("Writes every problem worked to a file a spreadsheet opens.");
+    saveCsv_->setAccessibleDescription(
+        uiText("ProgressWindow", "Writes every problem worked to a file a spreadsheet opens."));
     forget_->setObjectName("ForgetProgress");
-    forget_->setAccessibleDescription("Deletes the record of every problem worked, after asking.");
+    forget_->setAccessibleDescription(
+        uiText("ProgressWindow", "Deletes the record of every problem worked, after asking."));
     close_->setObjectName("CloseProgress");
 
     auto* buttons = new QHBoxLayout;
@@ -55,13 +57,17 @@ ProgressWindow::ProgressWindow(ProgressFile file, QWidget* parent)
 
     connect(copy_, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(text()); });
     connect(saveCsv_, &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getSaveFileName(this, "Save progress as CSV",
-                                                          QDir::home().filePath("progress.csv"), "CSV files (*.csv)");
+        // TRANSLATORS: the file name offered; keep ".csv" at the end.
+        const QString suggested = QDir::home().filePath(uiText("ProgressWindow", "progress.csv"));
+        // TRANSLATORS: a choice of file type; keep "(*.csv)" as it is.
+        const QString filter = uiText("ProgressWindow", "CSV files (*.csv)");
+        const QString path =
+            QFileDialog::getSaveFileName(this, uiText("ProgressWindow", "Save progress as CSV"), suggested, filter);
         if (path.isEmpty())
             return;
         const QString failure = saveCsv(path);
         if (!failure.isEmpty())
-            QMessageBox::warning(this, "Save as CSV", failure);
+            QMessageBox::warning(this, uiText("ProgressWindow", "Save as CSV"), failure);
     });
     connect(forget_, &QPushButton::clicked, this, &ProgressWindow::askToForget);
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
@@ -93,18 +99,23 @@ QString ProgressWindow::saveCsv(const QString& path) const
         [&csv](QIODevice& file) {
             return file.write(csv.data(), static_cast<qint64>(csv.size())) == static_cast<qint64>(csv.size());
         },
-        "not all of it could be written");
+        // TRANSLATORS: why a file could not be saved, put in a sentence after a colon.
+        uiText("ProgressWindow", "not all of it could be written"));
     if (!error.isEmpty())
-        return QString("The progress could not be saved to %1: %2").arg(path, error);
+        // TRANSLATORS: %1 is the file's path, %2 says why.
+        return uiText("ProgressWindow", "The progress could not be saved to %1: %2").arg(path, error);
     return {};
 }
 
 void ProgressWindow::askToForget()
 {
     const auto answer = QMessageBox::question(
-        this, "Forget my progress",
-        QString("Forget the %1 you have worked? Their records are deleted and cannot be brought back.")
-            .arg(fromUtf8(counted(records_.size(), "problem", "problems"))),
+        this, uiText("ProgressWindow", "Forget my progress"),
+        uiCount("ProgressWindow",
+                // xgettext:no-c-format
+                "Forget the %n problem you have worked? Their records are deleted and cannot be brought back.",
+                "Forget the %n problems you have worked? Their records are deleted and cannot be brought back.",
+                static_cast<long long>(records_.size())),
         QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel);
     if (answer == QMessageBox::Yes)
         forget();
@@ -115,7 +126,7 @@ void ProgressWindow::forget()
     const std::string failure = file_.forget();
     refresh();
     if (!failure.empty())
-        QMessageBox::warning(this, "Forget my progress", fromUtf8(failure));
+        QMessageBox::warning(this, uiText("ProgressWindow", "Forget my progress"), fromUtf8(failure));
 }
 
 } // namespace rods

@@ -1,18 +1,33 @@
 #include "working_window/rods_picture.h"
 
 #include "board/geometry.h"
+#include "drawings/screen_words.h"
 #include "tutor/multiplication/answer_hints.h"
 
 #include <QEvent>
 #include <QPainter>
 
 namespace rods {
+namespace {
+
+// Items one after the other, as the language lists them.
+QString listed(const QStringList& items)
+{
+    QString text = items.value(0);
+    for (qsizetype i = 1; i < items.size(); ++i) {
+        // TRANSLATORS: one more item after the list so far: "3, 0", then "3, 0, 7".
+        text = uiText("List", "%1, %2").arg(text, items[i]);
+    }
+    return text;
+}
+
+} // namespace
 
 RodsPicture::RodsPicture(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName("RodsPicture");
-    setAccessibleName("Rods");
+    setAccessibleName(uiText("RodsPicture", "Rods"));
     // Rods and numbers read left to right in every language.
     setLayoutDirection(Qt::LeftToRight);
     setBackgroundRole(QPalette::Base);
@@ -111,35 +126,47 @@ void RodsPicture::changeEvent(QEvent* event)
 
 void RodsPicture::describe()
 {
-    QString rods;
-    for (std::size_t i = 0; i < drawing_.rods().size(); ++i)
-        rods += (i ? ", " : "") + QString::number(drawing_.rods()[i]);
     if (drawing_.rods().empty()) {
-        setAccessibleDescription("No rods.");
+        setAccessibleDescription(uiText("RodsPicture", "No rods."));
         return;
     }
-    QString text = QString("The rods %1 and the index rod.").arg(rods);
+    QStringList rods;
+    for (int rod : drawing_.rods())
+        rods << QString::number(rod);
+    // Whole sentences, one after the other.
+    QStringList said;
+    // TRANSLATORS: %1 lists the rods' digits, such as "3, 0, 7".
+    said << uiText("RodsPicture", "The rods %1 and the index rod.").arg(listed(rods));
     if (!drawing_.row()) {
-        setAccessibleDescription(text + " No row is highlighted.");
+        said << uiText("RodsPicture", "No row is highlighted.");
+        setAccessibleDescription(said.join(' '));
         return;
     }
     QStringList cells;
-    for (const Cell& cell : drawing_.row()->cells)
-        cells << QString("%1 and %2").arg(cell.tens).arg(cell.units);
-    text += QString(" Row %1 is highlighted; its cells, tens and units: %2.")
-                .arg(drawing_.row()->digit)
-                .arg(cells.join(", "));
-    if (const auto marked = drawing_.markedDiagonal())
-        text += QString(" %1 is marked.").arg(QString::fromStdString(placeInWords(PlaceKind::Diagonal, *marked)));
+    for (const Cell& cell : drawing_.row()->cells) {
+        // TRANSLATORS: a cell of a rod: %1 is its tens, %2 its units.
+        cells << uiText("RodsPicture", "%1 and %2").arg(cell.tens).arg(cell.units);
+    }
+    // TRANSLATORS: %1 is the row's number, 1 to 9; %2 lists its cells.
+    said << uiText("RodsPicture", "Row %1 is highlighted; its cells, tens and units: %2.")
+                .arg(QString::number(drawing_.row()->digit), listed(cells));
+    if (const auto marked = drawing_.markedDiagonal()) {
+        const QString diagonal = QString::fromStdString(placeInWords(PlaceKind::Diagonal, *marked));
+        // TRANSLATORS: %1 names the diagonal: "The second diagonal from the right".
+        said << uiText("RodsPicture", "%1 is marked.").arg(diagonal);
+    }
     if (drawing_.digitsHidden()) {
-        setAccessibleDescription(text + " The digits its diagonals give are yours to work out.");
+        said << uiText("RodsPicture", "The digits its diagonals give are yours to work out.");
+        setAccessibleDescription(said.join(' '));
         return;
     }
     QStringList digits;
     for (std::size_t j = 0; j < drawing_.row()->diagonals.size(); ++j)
         if (drawing_.row()->writes(j))
             digits << QString::number(drawing_.row()->diagonals[j].digit());
-    setAccessibleDescription(text + " Its diagonals give, from the right: " + digits.join(", ") + ".");
+    // TRANSLATORS: %1 lists the digits, such as "4, 1, 2".
+    said << uiText("RodsPicture", "Its diagonals give, from the right: %1.").arg(listed(digits));
+    setAccessibleDescription(said.join(' '));
 }
 
 } // namespace rods

@@ -1,5 +1,6 @@
 #include "working_window/step_buttons.h"
 
+#include "drawings/screen_words.h"
 #include "drawings/text_lines.h"
 
 #include <QCheckBox>
@@ -23,22 +24,22 @@ QLabel* textLabel(const char* name, QWidget* parent)
 
 StepButtons::StepButtons(QWidget* parent)
     : QWidget(parent)
-    , workYourself_(new QCheckBox("Work it yourself", this))
+    , workYourself_(new QCheckBox(uiText("WorkingWindow", "Work it yourself"), this))
     , counter_(textLabel("StepCounter", this))
     , tally_(textLabel("Tally", this))
-    , previous_(new QPushButton("Previous", this))
-    , next_(new QPushButton("Next", this))
+    , previous_(new QPushButton(uiText("WorkingWindow", "Previous"), this))
+    , next_(new QPushButton(uiText("WorkingWindow", "Next"), this))
     , paper_(new QToolButton(this))
 {
     previous_->setObjectName("Previous");
-    previous_->setAccessibleDescription("Shows the step before this one.");
+    previous_->setAccessibleDescription(uiText("WorkingWindow", "Shows the step before this one."));
     next_->setObjectName("Next");
-    next_->setAccessibleDescription("Shows the next step.");
+    next_->setAccessibleDescription(uiText("WorkingWindow", "Shows the next step."));
     // Enter on Next goes on, so that a learner can work with the keys alone.
     next_->setAutoDefault(true);
     workYourself_->setObjectName("WorkItYourself");
     workYourself_->setAccessibleDescription(
-        "You answer each step yourself, and get a hint where an answer goes wrong.");
+        uiText("WorkingWindow", "You answer each step yourself, and get a hint where an answer goes wrong."));
     // The tally keeps its room while hidden, so that the row keeps still.
     QSizePolicy policy = tally_->sizePolicy();
     policy.setRetainSizeWhenHidden(true);

@@ -1,5 +1,6 @@
 #include "working_window/step_pane.h"
 
+#include "drawings/screen_words.h"
 #include "drawings/text_lines.h"
 #include "working_window/column_lines.h"
 #include "working_window/column_marks.h"
@@ -21,12 +22,12 @@ StepPane::StepPane(QWidget* parent)
     , columns_(new ColumnLines(this))
     , longWorking_(new ColumnMarks)
     , longWorkingRoom_(new QScrollArea(this))
-    , explanation_(new FixedText("Explanation", "Step", font(), 5, this))
+    , explanation_(new FixedText("Explanation", uiText("WorkingWindow", "Step"), font(), 5, this))
 {
     columns_->setObjectName("Columns");
     view_->addWidget(picture_);
     view_->addWidget(columns_);
-    longWorking_->setAccessibleDescription("Long multiplication");
+    longWorking_->setAccessibleDescription(uiText("WorkingWindow", "Long multiplication"));
     longWorkingRoom_->setObjectName("LongWorkingRoom");
     longWorkingRoom_->setWidget(longWorking_);
     longWorkingRoom_->setFrameShape(QFrame::NoFrame);

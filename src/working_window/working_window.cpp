@@ -1,6 +1,8 @@
 #include "working_window/working_window.h"
 
 #include "core/numbers.h"
+#include "core/words.h"
+#include "drawings/screen_words.h"
 #include "drawings/text_lines.h"
 #include "tutor/multiplication/reading_words.h"
 #include "working_window/answer_panel.h"
@@ -145,7 +147,9 @@ void WorkingWindow::showStep()
         view = lesson_.view();
     } else {
         // Nothing to step through, answer or put on paper: only what to do.
-        view.words = "Type a problem in the boxes above and press Work, or choose a level and press New problem.";
+        // TRANSLATORS: "Work" and "New problem" are the buttons of that name.
+        view.words = translated("WorkingWindow", "Type a problem in the boxes above and press Work, or choose a level "
+                                                 "and press New problem.");
         paperMenu_->setWorkingShown(false);
     }
     pane_->show(view);
@@ -169,7 +173,10 @@ void WorkingWindow::announceStep()
     // Screen readers speak the new step as it appears, as they do a hint.
     QAccessibleEvent event(pane_->explanation(), QAccessible::Alert);
     QAccessible::updateAccessibility(&event);
-    Q_EMIT stepAnnounced(buttons_->counter() + ". " + pane_->explanation()->toPlainText());
+    // TRANSLATORS: what a screen reader says as a step appears: %1 is where
+    // the step stands ("Step 2 of 7"), %2 what the step says.
+    const QString said = uiText("WorkingWindow", "%1. %2");
+    Q_EMIT stepAnnounced(said.arg(buttons_->counter(), pane_->explanation()->toPlainText()));
 }
 
 void WorkingWindow::checkAnswer(const QString& typed) { settle(lesson_.answer(typed.toStdString())); }
