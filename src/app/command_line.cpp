@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "drawings/screen_words.h"
 #include "drawings/text_lines.h"
 #include "paper/paper_files.h"
 #include "tutor/problems/problem_sets.h"
@@ -78,34 +79,46 @@ QString readPaperJob(const QCommandLineParser& parser, const PaperOptions& optio
     const bool output = parser.isSet(options.output);
     for (const QCommandLineOption* forSheet : {&options.operation, &options.level, &options.count, &options.set,
                                                &options.title, &options.noRods, &options.noKey, &options.room})
-        if (parser.isSet(*forSheet) && !worksheet)
-            return QString("--%1 is for --worksheet").arg(forSheet->names().first());
+        if (parser.isSet(*forSheet) && !worksheet) {
+            // TRANSLATORS: %1 is an option's name, such as "level".
+            return uiText("CommandLine", "--%1 is for --worksheet").arg(forSheet->names().first());
+        }
     if (!worksheet && !cutout && !output)
         return {};
     if (worksheet && cutout)
-        return "--worksheet and --cutout-rods cannot be given together: choose one";
-    if ((worksheet || cutout) && result.work)
-        return QString("--work and --%1 cannot be given together: choose one")
-            .arg(worksheet ? "worksheet" : "cutout-rods");
+        return uiText("CommandLine", "--worksheet and --cutout-rods cannot be given together: choose one");
+    if (worksheet && result.work)
+        return uiText("CommandLine", "--work and --worksheet cannot be given together: choose one");
+    if (cutout && result.work)
+        return uiText("CommandLine", "--work and --cutout-rods cannot be given together: choose one");
     if (cutout && result.problems)
-        return "--problems and --cutout-rods cannot be given together: choose one";
+        return uiText("CommandLine", "--problems and --cutout-rods cannot be given together: choose one");
     if (result.problems)
         for (const QCommandLineOption* forLevels : {&options.operation, &options.level, &options.set})
-            if (parser.isSet(*forLevels))
-                return QString("--%1 is for the program's problems, not a --problems list")
+            if (parser.isSet(*forLevels)) {
+                // TRANSLATORS: %1 is an option's name, such as "level".
+                return uiText("CommandLine", "--%1 is for the program's problems, not a --problems list")
                     .arg(forLevels->names().first());
+            }
+    if (!output && worksheet)
+        return uiText("CommandLine", "--worksheet needs --output and the PDF file to write");
     if (!output)
-        return QString("--%1 needs --output and the PDF file to write").arg(worksheet ? "worksheet" : "cutout-rods");
+        return uiText("CommandLine", "--cutout-rods needs --output and the PDF file to write");
     if (!worksheet && !cutout && !result.work)
-        return "--output needs --worksheet, --cutout-rods or --work";
+        return uiText("CommandLine", "--output needs --worksheet, --cutout-rods or --work");
 
     PaperJob job;
     job.output = parser.value(options.output);
     job.kind = worksheet ? PaperJob::Kind::Worksheet : cutout ? PaperJob::Kind::CutoutRods : PaperJob::Kind::Working;
     const std::optional<PaperFormat> format = paperFormat(job.output);
-    if (!format || (*format == PaperFormat::Png && job.kind != PaperJob::Kind::Working))
-        return QString("cannot write '%1': the file's name must end in %2")
-            .arg(job.output, job.kind == PaperJob::Kind::Working ? ".pdf or .png" : ".pdf");
+    if (!format && job.kind == PaperJob::Kind::Working) {
+        // TRANSLATORS: %1 is the file named after --output.
+        return uiText("CommandLine", "cannot write '%1': the file's name must end in .pdf or .png").arg(job.output);
+    }
+    if (!format || (*format == PaperFormat::Png && job.kind != PaperJob::Kind::Working)) {
+        // TRANSLATORS: %1 is the file named after --output.
+        return uiText("CommandLine", "cannot write '%1': the file's name must end in .pdf").arg(job.output);
+    }
     if (worksheet) {
         const QString operation = parser.value(options.operation).trimmed().toLower();
         if (operation == "divide")
@@ -113,38 +126,53 @@ QString readPaperJob(const QCommandLineParser& parser, const PaperOptions& optio
         else if (operation == "mixed")
             job.mixed = true;
         else if (parser.isSet(options.operation) && operation != "multiply")
-            return QString("--operation must be multiply, divide or mixed, not '%1'")
+            // TRANSLATORS: %1 is what was typed; multiply, divide and mixed
+            // are typed as they are.
+            return uiText("CommandLine", "--operation must be multiply, divide or mixed, not '%1'")
                 .arg(parser.value(options.operation));
         const QString room = parser.value(options.room).trimmed().toLower();
         if (room == "lattice")
             job.look.room = WorksheetLook::Room::Lattice;
         else if (parser.isSet(options.room) && room != "squared")
-            return QString("--room must be squared or lattice, not '%1'").arg(parser.value(options.room));
+            // TRANSLATORS: %1 is what was typed; squared and lattice are
+            // typed as they are.
+            return uiText("CommandLine", "--room must be squared or lattice, not '%1'").arg(parser.value(options.room));
         job.look.rods = !parser.isSet(options.noRods);
         job.look.answerKey = !parser.isSet(options.noKey);
         job.title = parser.value(options.title).simplified();
-        if (job.title.size() > MostInWorksheetTitle)
-            return QString("--title must be at most %1 characters long, not %2")
+        if (job.title.size() > MostInWorksheetTitle) {
+            // TRANSLATORS: %1 is the most characters a title may have, %2
+            // how many the title given has.
+            return uiText("CommandLine", "--title must be at most %1 characters long, not %2")
                 .arg(MostInWorksheetTitle)
                 .arg(job.title.size());
+        }
         const auto levelCount = static_cast<int>(levels(job.operation).size());
         const std::optional<int> level = numberIn(parser.value(options.level), 1, levelCount);
         const std::optional<int> count = numberIn(parser.value(options.count), FewestOnWorksheet, MostOnWorksheet);
         const std::optional<int> set = numberIn(parser.value(options.set), FirstSet, LastSet);
-        if (parser.isSet(options.level) && !level)
-            return QString("--level must be a whole number from 1 to %1, not '%2'")
+        if (parser.isSet(options.level) && !level) {
+            // TRANSLATORS: %1 is the highest level, %2 what was typed.
+            return uiText("CommandLine", "--level must be a whole number from 1 to %1, not '%2'")
                 .arg(levelCount)
                 .arg(parser.value(options.level));
-        if (parser.isSet(options.count) && !count)
-            return QString("--count must be a whole number from %1 to %2, not '%3'")
+        }
+        if (parser.isSet(options.count) && !count) {
+            // TRANSLATORS: %1 and %2 are the fewest and the most problems on
+            // a worksheet, %3 what was typed.
+            return uiText("CommandLine", "--count must be a whole number from %1 to %2, not '%3'")
                 .arg(FewestOnWorksheet)
                 .arg(MostOnWorksheet)
                 .arg(parser.value(options.count));
-        if (parser.isSet(options.set) && !set)
-            return QString("--set must be a whole number from %1 to %2, not '%3'")
+        }
+        if (parser.isSet(options.set) && !set) {
+            // TRANSLATORS: %1 and %2 are the first and the last problem set,
+            // %3 what was typed.
+            return uiText("CommandLine", "--set must be a whole number from %1 to %2, not '%3'")
                 .arg(FirstSet)
                 .arg(LastSet)
                 .arg(parser.value(options.set));
+        }
         job.level = level.value_or(1);
         job.count = count.value_or(ProblemsInSet);
         job.set = set.value_or(FirstSet);
@@ -164,22 +192,30 @@ QString readSlideOptions(const QCommandLineParser& parser, const QCommandLineOpt
         return {};
     const QString name = oneStep ? "--step" : "--all-steps";
     if (oneStep && everyStep)
-        return "--step and --all-steps cannot be given together: choose one";
+        return uiText("CommandLine", "--step and --all-steps cannot be given together: choose one");
     PaperJob* job = result.paper ? &*result.paper : nullptr;
-    if (job == nullptr || job->kind != PaperJob::Kind::Working || paperFormat(job->output) != PaperFormat::Png)
-        return QString("%1 is for --work with a picture to write: --output and a file ending in .png").arg(name);
+    if (job == nullptr || job->kind != PaperJob::Kind::Working || paperFormat(job->output) != PaperFormat::Png) {
+        // TRANSLATORS: %1 is the option given: --step or --all-steps.
+        return uiText("CommandLine", "%1 is for --work with a picture to write: --output and a file ending in .png")
+            .arg(name);
+    }
     const Lesson lesson = Lesson::ofProblem(*result.work);
     const QString problem = fromUtf8(lesson.expression().text());
     const int steps = lesson.stepCount();
-    if (steps == 0)
-        return QString("%1 has no steps to show").arg(problem);
+    if (steps == 0) {
+        // TRANSLATORS: %1 is the problem, such as "0 × 5".
+        return uiText("CommandLine", "%1 has no steps to show").arg(problem);
+    }
     job->allSteps = everyStep;
     if (oneStep) {
         const std::optional<int> chosen = numberIn(parser.value(step), 1, steps);
-        if (!chosen)
-            return QString("--step must be a whole number from 1 to %1 for %2, not '%3'")
+        if (!chosen) {
+            // TRANSLATORS: %1 is the problem's last step, %2 the problem, such
+            // as "307 × 12", %3 what was typed.
+            return uiText("CommandLine", "--step must be a whole number from 1 to %1 for %2, not '%3'")
                 .arg(steps)
                 .arg(problem, parser.value(step));
+        }
         job->step = *chosen - 1;
     }
     return {};
@@ -194,71 +230,140 @@ CommandLine readCommandLine(const QStringList& arguments)
     QCoreApplication::setOrganizationName("numbering-rods");
 
     QCommandLineParser parser;
-    parser.setApplicationDescription("Works long multiplications with numbering rods (multiplication rods).");
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    parser.setApplicationDescription(
+        uiText("CommandLine", "Works long multiplications with numbering rods (multiplication rods)."));
+    // The toolkit's help and version options, under the same names, with
+    // words of the program's own: the toolkit's are not loaded yet.
+    const QCommandLineOption help({"h", "help"}, uiText("CommandLine", "Displays help on commandline options."));
+    parser.addOption(help);
+    // Listed, as the toolkit lists it, but taken as no option of the program.
+    parser.addOption({"help-all", uiText("CommandLine", "Displays help including Qt specific options.")});
+    const QCommandLineOption version({"v", "version"}, uiText("CommandLine", "Displays version information."));
+    parser.addOption(version);
+    // TRANSLATORS: the values' names shown in --help after their options,
+    // such as "--work <problem>"; one word each, with no spaces.
+    const QString problemValue = uiText("CommandLine", "problem");
+    // TRANSLATORS: a value's name in --help, as above.
+    const QString fileValue = uiText("CommandLine", "file");
+    // TRANSLATORS: a value's name in --help, as above.
+    const QString numberValue = uiText("CommandLine", "number");
+    // TRANSLATORS: a value's name in --help, as above.
+    const QString codeValue = uiText("CommandLine", "code");
+    // TRANSLATORS: a value's name in --help, as above.
+    const QString operationValue = uiText("CommandLine", "operation");
+    // TRANSLATORS: a value's name in --help, as above.
+    const QString textValue = uiText("CommandLine", "text");
+    // TRANSLATORS: a value's name in --help, as above.
+    const QString roomValue = uiText("CommandLine", "room");
     const QCommandLineOption work("work",
-                                  "Opens the Working window on a problem as well: two numbers with \u00d7, x or * "
-                                  "(multiplier first) or \u00f7, / or : (dividend first) between them, such as "
-                                  "\"3684 \u00f7 12\".",
-                                  "problem");
+                                  uiText("CommandLine",
+                                         // TRANSLATORS: × x * ÷ / and : are typed as they are.
+                                         "Opens the Working window on a problem as well: two numbers with \u00d7, x "
+                                         "or * (multiplier first) or \u00f7, / or : (dividend first) between them, "
+                                         "such as \"3684 \u00f7 12\"."),
+                                  problemValue);
     parser.addOption(work);
     const QCommandLineOption problems("problems",
-                                      "Opens the Working window on a teacher's list of problems to work in turn: a "
-                                      "text file with one problem a line, such as \"307 \u00d7 12\" or "
-                                      "\"3684 \u00f7 12\".",
-                                      "file");
+                                      uiText("CommandLine",
+                                             "Opens the Working window on a teacher's list of problems to work in "
+                                             "turn: a text file with one problem a line, such as \"307 \u00d7 12\" "
+                                             "or \"3684 \u00f7 12\"."),
+                                      fileValue);
     parser.addOption(problems);
-    const QCommandLineOption worksheet("worksheet",
-                                       "Writes a worksheet with its answer key to the --output PDF: the problems "
-                                       "of --level, --count and --set, or the first --count of a --problems list.");
+    const QCommandLineOption worksheet(
+        "worksheet", uiText("CommandLine", "Writes a worksheet with its answer key to the --output PDF: the "
+                                           "problems of --level, --count and --set, or the first --count of a "
+                                           "--problems list."));
     parser.addOption(worksheet);
     const QCommandLineOption cutout("cutout-rods",
-                                    "Writes a page of rods to cut out (the rods 0 to 9 twice and the index rod) "
-                                    "to the --output PDF.");
+                                    uiText("CommandLine", "Writes a page of rods to cut out (the rods 0 to 9 twice "
+                                                          "and the index rod) to the --output PDF."));
     parser.addOption(cutout);
     const QCommandLineOption output("output",
-                                    "Writes the --worksheet, the --cutout-rods or the working of the --work problem "
-                                    "to this file instead of opening a window: a PDF (.pdf), or for the working a "
-                                    "picture of its first step (.png), a slide. Needs no display.",
-                                    "file");
+                                    uiText("CommandLine",
+                                           // TRANSLATORS: .pdf and .png are file endings, typed as they are.
+                                           "Writes the --worksheet, the --cutout-rods or the working of the --work "
+                                           "problem to this file instead of opening a window: a PDF (.pdf), or for "
+                                           "the working a picture of its first step (.png), a slide. Needs no "
+                                           "display."),
+                                    fileValue);
     parser.addOption(output);
     const QCommandLineOption step("step",
-                                  "For --work with a picture (.png) --output: the step the slide shows, from 1 "
-                                  "(the first if not given).",
-                                  "number");
+                                  uiText("CommandLine",
+                                         // TRANSLATORS: %1 is the first step's number.
+                                         "For --work with a picture (.png) --output: the step the slide shows, from "
+                                         "%1 (the first if not given).")
+                                      .arg(1),
+                                  numberValue);
     parser.addOption(step);
     const QCommandLineOption allSteps("all-steps",
-                                      "For --work with a picture (.png) --output: a slide of every step, each in a "
-                                      "file of its own numbered from the --output's name (slide.png gives "
-                                      "slide-1.png, slide-2.png and on; slide-01.png from ten steps up).");
+                                      uiText("CommandLine",
+                                             // TRANSLATORS: slide.png, slide-1.png, slide-2.png and slide-01.png are
+                                             // files' names: keep them as they are.
+                                             "For --work with a picture (.png) --output: a slide of every step, each "
+                                             "in a file of its own numbered from the --output's name (slide.png "
+                                             "gives slide-1.png, slide-2.png and on; slide-01.png from ten steps "
+                                             "up)."));
     parser.addOption(allSteps);
     const QCommandLineOption language("language",
-                                      "Speaks this language instead of the desktop's, for this time: en (English), "
-                                      "de (German), fr (French), es (Spanish) or ar (Arabic).",
-                                      "code");
+                                      uiText("CommandLine",
+                                             // TRANSLATORS: en, de, fr, es and ar are typed as they are; the names in
+                                             // brackets are the languages' names in your language.
+                                             "Speaks this language instead of the desktop's, for this time: en "
+                                             "(English), de (German), fr (French), es (Spanish) or ar (Arabic)."),
+                                      codeValue);
     parser.addOption(language);
     const QCommandLineOption operation(
-        "operation", "For --worksheet: multiply (the default), divide, or mixed (a product and a division in turn).",
-        "operation");
+        "operation",
+        uiText("CommandLine",
+               // TRANSLATORS: multiply, divide and mixed are typed as they are.
+               "For --worksheet: multiply (the default), divide, or mixed (a product and a division in turn)."),
+        operationValue);
     parser.addOption(operation);
-    const QCommandLineOption level("level", "For --worksheet: the level, 1 to 10 (1 if not given).", "number");
+    const QCommandLineOption level("level",
+                                   // TRANSLATORS: %1 is the first level, %2 the last.
+                                   uiText("CommandLine", "For --worksheet: the level, %1 to %2 (%1 if not given).")
+                                       .arg(1)
+                                       .arg(levels(Operation::Multiply).size()),
+                                   numberValue);
     parser.addOption(level);
-    const QCommandLineOption count("count", "For --worksheet: how many problems, 1 to 40 (10 if not given).", "number");
+    const QCommandLineOption count(
+        "count",
+        // TRANSLATORS: %1 and %2 are the fewest and the most problems on a
+        // worksheet, %3 how many when not given.
+        uiText("CommandLine", "For --worksheet: how many problems, %1 to %2 (%3 if not given).")
+            .arg(FewestOnWorksheet)
+            .arg(MostOnWorksheet)
+            .arg(ProblemsInSet),
+        numberValue);
     parser.addOption(count);
-    const QCommandLineOption set("set", "For --worksheet: the problem set, 1 to 99999 (1 if not given).", "number");
+    const QCommandLineOption set("set",
+                                 // TRANSLATORS: %1 is the first problem set, %2 the last.
+                                 uiText("CommandLine", "For --worksheet: the problem set, %1 to %2 (%1 if not given).")
+                                     .arg(FirstSet)
+                                     .arg(LastSet),
+                                 numberValue);
     parser.addOption(set);
     const QCommandLineOption title(
-        "title", "For --worksheet: a line of your own over the first page, such as \"Class 4b, Tuesday\".", "text");
+        "title",
+        uiText("CommandLine",
+               // TRANSLATORS: "Class 4b, Tuesday" is an example of a teacher's line: put
+               // one a teacher of your language would write.
+               "For --worksheet: a line of your own over the first page, such as \"Class 4b, Tuesday\"."),
+        textValue);
     parser.addOption(title);
-    const QCommandLineOption noRods("no-rods", "For --worksheet: leaves the rods out, for more problems to a page.");
+    const QCommandLineOption noRods(
+        "no-rods", uiText("CommandLine", "For --worksheet: leaves the rods out, for more problems to a page."));
     parser.addOption(noRods);
     const QCommandLineOption room("room",
-                                  "For --worksheet: the room to work each problem in: squared (5 mm squares, the "
-                                  "default) or lattice (a product's lattice; a division keeps its squares).",
-                                  "room");
+                                  uiText("CommandLine",
+                                         // TRANSLATORS: squared and lattice are typed as they are.
+                                         "For --worksheet: the room to work each problem in: squared (5 mm squares, "
+                                         "the default) or lattice (a product's lattice; a division keeps its "
+                                         "squares)."),
+                                  roomValue);
     parser.addOption(room);
-    const QCommandLineOption noKey("no-key", "For --worksheet: leaves the answer key out.");
+    const QCommandLineOption noKey("no-key", uiText("CommandLine", "For --worksheet: leaves the answer key out."));
     parser.addOption(noKey);
     // Qt writes its options with one dash: -platform offscreen, -reverse.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -276,20 +381,32 @@ CommandLine readCommandLine(const QStringList& arguments)
     CommandLine result;
     auto refuse = [&result](const QString& why) {
         result.exitStatus = 2;
-        result.errorOutput = QString("numbering-rods: %1\nTry 'numbering-rods --help'.\n").arg(why);
+        // TRANSLATORS: %1 is why the command was refused, one of the
+        // sentences of this context or the toolkit's own.
+        result.errorOutput = uiText("CommandLine", "numbering-rods: %1\nTry 'numbering-rods --help'.").arg(why) + '\n';
     };
     if (!parser.parse(arguments)) {
         refuse(parser.errorText());
     } else if (parser.isSet(help)) {
         result.exitStatus = 0;
-        // With no application object yet, Qt cannot name the program itself.
-        result.output = parser.helpText().replace("<executable_name>", "numbering-rods");
+        // With no application object yet, Qt cannot name the program itself;
+        // nor are its words loaded, so its headings are put in the
+        // program's.
+        QString text = parser.helpText();
+        text.replace("Usage: <executable_name> [options]\n",
+                     // TRANSLATORS: the first line of --help: %1 is the program's name;
+                     // [options] stands for the options listed below it.
+                     uiText("CommandLine", "Usage: %1 [options]").arg("numbering-rods") + '\n');
+        // TRANSLATORS: the heading over the options in --help.
+        text.replace("\nOptions:\n", '\n' + uiText("CommandLine", "Options:") + '\n');
+        result.output = text;
     } else if (parser.isSet(version)) {
         result.exitStatus = 0;
         result.output = QString("numbering-rods %1\n").arg(NUMBERING_RODS_VERSION);
     } else if (parser.isSet(work) && parser.isSet(problems)) {
         result.exitStatus = 2;
-        result.errorOutput = "numbering-rods: --work and --problems cannot be given together: choose one\n";
+        result.errorOutput =
+            uiText("CommandLine", "numbering-rods: --work and --problems cannot be given together: choose one") + '\n';
     } else if (parser.isSet(problems)) {
         const QString path = parser.value(problems);
         ProblemList list = loadProblemList(QFile::encodeName(path).toStdString());
@@ -297,17 +414,23 @@ CommandLine readCommandLine(const QStringList& arguments)
             // A file that cannot be read is an error of the system; one that
             // is no list, of the command.
             result.exitStatus = list.unreadable ? 1 : 2;
-            result.errorOutput = QString("numbering-rods: cannot use the list '%1': %2\n")
-                                     .arg(path, QString::fromStdString(list.refusal));
+            // TRANSLATORS: %1 is the list's file, %2 why it cannot be used.
+            result.errorOutput = uiText("CommandLine", "numbering-rods: cannot use the list '%1': %2")
+                                     .arg(path, QString::fromStdString(list.refusal))
+                                 + '\n';
         } else {
             if (!list.notice.empty())
                 result.errorOutput +=
                     QString("numbering-rods: %1: %2\n").arg(path, QString::fromStdString(list.notice));
             for (const BadLine& line : list.badLines)
-                result.errorOutput += QString("numbering-rods: %1, line %2 is not a problem and is left out: %3\n")
-                                          .arg(path)
-                                          .arg(line.number)
-                                          .arg(QString::fromStdString(line.reason));
+                result.errorOutput +=
+                    // TRANSLATORS: %1 is the list's file, %2 the line's number,
+                    // %3 why the line is no problem.
+                    uiText("CommandLine", "numbering-rods: %1, line %2 is not a problem and is left out: %3")
+                        .arg(path)
+                        .arg(line.number)
+                        .arg(QString::fromStdString(line.reason))
+                    + '\n';
             result.problemsName = QFileInfo(path).fileName();
             result.problems = std::move(list);
         }
@@ -317,8 +440,11 @@ CommandLine readCommandLine(const QStringList& arguments)
             result.work = read.problem;
         } else {
             result.exitStatus = 2;
-            result.errorOutput = QString("numbering-rods: cannot read the problem '%1': %2\n")
-                                     .arg(parser.value(work), QString::fromStdString(read.refusal));
+            // TRANSLATORS: %1 is the problem as typed, %2 why it cannot be
+            // read.
+            result.errorOutput = uiText("CommandLine", "numbering-rods: cannot read the problem '%1': %2")
+                                     .arg(parser.value(work), QString::fromStdString(read.refusal))
+                                 + '\n';
         }
     }
     if (!result.exitStatus) {
@@ -330,7 +456,7 @@ CommandLine readCommandLine(const QStringList& arguments)
             refuse(why);
     }
     if (!result.exitStatus && !parser.positionalArguments().isEmpty())
-        refuse(QString("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+        refuse(uiText("CommandLine", "unexpected argument '%1'").arg(parser.positionalArguments().first()));
     if (parser.isSet("platform"))
         result.platform = parser.value("platform");
     result.displayGiven = parser.isSet("display");
@@ -347,7 +473,10 @@ QString missingDisplayMessage(const CommandLine& commandLine)
     if (!desktopPlatform || commandLine.displayGiven || !qEnvironmentVariableIsEmpty("DISPLAY")
         || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return {};
-    return "numbering-rods: no display found: it needs a graphical session (DISPLAY or WAYLAND_DISPLAY is not set)";
+    // TRANSLATORS: DISPLAY and WAYLAND_DISPLAY are names the system knows:
+    // keep them as they are.
+    return uiText("CommandLine", "numbering-rods: no display found: it needs a graphical session (DISPLAY or "
+                                 "WAYLAND_DISPLAY is not set)");
 }
 
 } // namespace rods

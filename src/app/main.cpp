@@ -2,6 +2,7 @@
 #include "app/catalogues.h"
 #include "app/command_line.h"
 #include "app/paper_job.h"
+#include "drawings/screen_words.h"
 #include "window/form1.h"
 
 #include <QApplication>
@@ -24,7 +25,9 @@ void holdStartMessages(QtMsgType type, const QMessageLogContext&, const QString&
         startMessages.append({type, message});
         return;
     }
-    std::fprintf(stderr, "numbering-rods: cannot open a window: the display cannot be reached\n");
+    const QString cannotOpen =
+        rods::uiText("CommandLine", "numbering-rods: cannot open a window: the display cannot be reached");
+    std::fprintf(stderr, "%s\n", qPrintable(cannotOpen));
     std::fflush(stderr);
     _exit(1);
 }

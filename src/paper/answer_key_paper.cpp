@@ -1,3 +1,4 @@
+#include "drawings/screen_words.h"
 #include "drawings/text_lines.h"
 #include "paper/page_head.h"
 #include "paper/paper.h"
@@ -33,7 +34,12 @@ void writeAnswerKey(PaperPages& pages, const Worksheet& sheet)
     const QFont sourceFont = style.font(11);
     const QFont answerFont = style.font(11, true);
     const QFont partialsFont = style.font(9);
-    const QString source = fromUtf8(sheet.heading.empty() ? sheet.source : sheet.heading + " \u2013 " + sheet.source);
+    const QString source =
+        sheet.heading.empty()
+            ? fromUtf8(sheet.source)
+            // TRANSLATORS: over the answer key: %1 is the teacher's own line, %2 where
+            // the problems come from (their level and set, or the teacher's list).
+            : uiText("AnswerKey", "%1 \u2013 %2").arg(fromUtf8(sheet.heading), fromUtf8(sheet.source));
     const double pageTop = body.top() + style.mm(PageHeadMillimetres);
     const double firstTop = pageTop + pages.textHeight(source, sourceFont, body.width()) + style.mm(4);
 
@@ -44,11 +50,18 @@ void writeAnswerKey(PaperPages& pages, const Worksheet& sheet)
     for (std::size_t i = 0; i < sheet.problems.size(); ++i) {
         const WorksheetProblem& problem = sheet.problems[i];
         KeyEntry entry;
-        entry.answer = QString("%1.  %2").arg(i + 1).arg(fromUtf8(problem.answer));
-        if (!problem.partials.empty())
-            entry.partials = problem.problem.operation == Operation::Multiply
-                                 ? QString("Rows added: %1").arg(fromUtf8(problem.partials))
-                                 : QString("Taken away: %1").arg(fromUtf8(problem.partials));
+        // TRANSLATORS: an answer of the key: %1 is the problem's number on the
+        // worksheet, %2 its answer, such as "3.  3684 ÷ 12 = 307".
+        entry.answer = uiText("AnswerKey", "%1.  %2").arg(i + 1).arg(fromUtf8(problem.answer));
+        if (!problem.partials.empty() && problem.problem.operation == Operation::Multiply) {
+            // TRANSLATORS: under a product's answer: %1 is the rows of its
+            // rods that were added, such as "614 + 3070".
+            entry.partials = uiText("AnswerKey", "Rows added: %1").arg(fromUtf8(problem.partials));
+        } else if (!problem.partials.empty()) {
+            // TRANSLATORS: under a division's answer: %1 is the products taken
+            // away, in turn, such as "36, 0, 84".
+            entry.partials = uiText("AnswerKey", "Taken away: %1").arg(fromUtf8(problem.partials));
+        }
         entry.answerHeight = pages.textHeight(entry.answer, answerFont, width);
         entry.partialsHeight = entry.partials.isEmpty() ? 0.0 : pages.textHeight(entry.partials, partialsFont, width);
         const double height = entry.answerHeight + entry.partialsHeight + style.mm(2);
@@ -70,7 +83,9 @@ void writeAnswerKey(PaperPages& pages, const Worksheet& sheet)
     }
 
     const int pageCount = page + 1;
-    const QString what = QString("Answer key: %1").arg(fromUtf8(sheet.title));
+    // TRANSLATORS: the head of each page of the answer key: %1 is the
+    // worksheet's title.
+    const QString what = uiText("AnswerKey", "Answer key: %1").arg(fromUtf8(sheet.title));
     QPainter& painter = pages.painter();
     for (int at = 0; at < pageCount; ++at) {
         pages.newPage();

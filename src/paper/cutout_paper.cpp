@@ -1,4 +1,5 @@
 #include "board/geometry.h"
+#include "drawings/screen_words.h"
 #include "paper/paper.h"
 #include "paper/paper_files.h"
 
@@ -53,8 +54,9 @@ bool paintCutoutRods(QPagedPaintDevice& device)
     if (!pages.isActive())
         return false;
     const PaperStyle& style = pages.style();
-    pages.write("Rods to cut out: the rods 0 to 9, twice, and the index rod. Cut along the dashed lines.",
-                style.font(10));
+    pages.write(
+        uiText("CutoutRods", "Rods to cut out: the rods 0 to 9, twice, and the index rod. Cut along the dashed lines."),
+        style.font(10));
     pages.advance(style.mm(3));
     const double scale = style.mm(RodMillimetres) / RodWidth;
     const double rowHeight = (RodHeight + 2 * CutOutside) * scale;

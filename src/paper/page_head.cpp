@@ -1,5 +1,6 @@
 #include "paper/page_head.h"
 
+#include "drawings/screen_words.h"
 #include "paper/paper.h"
 
 namespace rods {
@@ -11,7 +12,7 @@ void drawPageHead(PaperPages& pages, const QString& what, int page, int pageCoun
     const QFont font = style.font(10);
     const QFontMetricsF metrics(font, painter.device());
     const QRectF body = pages.body();
-    const QString number = QString("Page %1 of %2").arg(page).arg(pageCount);
+    const QString number = uiText("PageHead", "Page %1 of %2").arg(page).arg(pageCount);
     const double numberWidth = metrics.horizontalAdvance(number);
     const double baseline = body.top() + metrics.ascent();
     painter.setFont(font);

@@ -1,5 +1,6 @@
 #include "paper/paper_files.h"
 
+#include "drawings/screen_words.h"
 #include "drawings/text_lines.h"
 #include "paper/paper.h"
 #include "paper/step_drawing.h"
@@ -26,16 +27,22 @@ PaperOutcome cannotWrite(const QString& path, const QString& why)
     const QFileInfo folder(file.absolutePath());
     const QString name = file.fileName();
     const QString where = QDir::toNativeSeparators(folder.absoluteFilePath());
-    QString error;
-    if (!folder.exists())
-        error = QString("Could not write %1: the folder %2 does not exist.").arg(name, where);
-    else if (!folder.isDir())
-        error = QString("Could not write %1: %2 is not a folder.").arg(name, where);
-    else if (!folder.isWritable())
-        error = QString("Could not write %1: the folder %2 cannot be written to.").arg(name, where);
-    else
-        error = QString("Could not write %1: %2.").arg(name, why);
-    return {false, false, error};
+    if (!folder.exists()) {
+        // TRANSLATORS: %1 is the file's name, %2 its folder.
+        return {false, false, uiText("Paper", "Could not write %1: the folder %2 does not exist.").arg(name, where)};
+    }
+    if (!folder.isDir()) {
+        // TRANSLATORS: %1 is the file's name, %2 what should be its folder.
+        return {false, false, uiText("Paper", "Could not write %1: %2 is not a folder.").arg(name, where)};
+    }
+    if (!folder.isWritable()) {
+        return {false, false,
+                // TRANSLATORS: %1 is the file's name, %2 its folder.
+                uiText("Paper", "Could not write %1: the folder %2 cannot be written to.").arg(name, where)};
+    }
+    // TRANSLATORS: %1 is the file's name, %2 why not: the system's words, or
+    // one of the reasons of this context that start with a small letter.
+    return {false, false, uiText("Paper", "Could not write %1: %2.").arg(name, why)};
 }
 
 } // namespace
@@ -137,23 +144,28 @@ PaperOutcome savePdf(const QString& path, const std::function<bool(QPagedPaintDe
             pdf.setTitle(QFileInfo(path).completeBaseName());
             return paint(pdf);
         },
-        "the pages could not be drawn");
+        // TRANSLATORS: a reason, put into "Could not write %1: %2."
+        uiText("Paper", "the pages could not be drawn"));
     return error.isEmpty() ? PaperOutcome{true, false, {}} : cannotWrite(path, error);
 }
 
 PaperOutcome savePng(const QString& path, const QImage& image)
 {
     const QString error = writeWholeFile(
-        path, [&image](QIODevice& file) { return image.save(&file, "PNG"); }, "the picture could not be written");
+        path, [&image](QIODevice& file) { return image.save(&file, "PNG"); },
+        // TRANSLATORS: a reason, put into "Could not write %1: %2."
+        uiText("Paper", "the picture could not be written"));
     return error.isEmpty() ? PaperOutcome{true, false, {}} : cannotWrite(path, error);
 }
 
 PaperOutcome saveWorking(const QString& path, const Lesson& lesson)
 {
     const std::optional<PaperFormat> format = paperFormat(path);
-    if (!format)
+    if (!format) {
         return {false, true,
-                QString("Cannot save %1: the name must end in .pdf or .png.").arg(QFileInfo(path).fileName())};
+                // TRANSLATORS: %1 is the file's name; .pdf and .png stay as they are.
+                uiText("Paper", "Cannot save %1: the name must end in .pdf or .png.").arg(QFileInfo(path).fileName())};
+    }
     if (*format == PaperFormat::Png)
         return savePng(path, stepImage(lesson));
     return savePdf(path, [&lesson](QPagedPaintDevice& device) { return paintWorking(device, lesson); });

@@ -1,5 +1,6 @@
 #include "paper/printing.h"
 
+#include "drawings/screen_words.h"
 #include "paper/paper.h"
 #include "paper/print/print_entry.h"
 
@@ -24,18 +25,22 @@ QString printWithPreview(QWidget* parent, const QString& title, const std::funct
                 break;
         }
         if (print == nullptr)
-            return "Printing is not available: the program's print module is missing. Save as PDF and print the "
-                   "file instead.";
+            return uiText("Printing", "Printing is not available: the program's print module is missing. Save as "
+                                      "PDF and print the file instead.");
     }
     const QPageLayout layout = localPageLayout();
-    if (!print(parent, &title, &layout, &paint))
-        return "The pages could not be drawn for the printer.";
+    // TRANSLATORS: the print preview's title: %1 is what is printed.
+    const QString windowTitle = uiText("Printing", "Print: %1").arg(title);
+    if (!print(parent, &title, &windowTitle, &layout, &paint))
+        return uiText("Printing", "The pages could not be drawn for the printer.");
     return {};
 }
 
 QString askWhereToSavePdf(QWidget* parent, const QString& title, const QString& suggested)
 {
-    QString path = QFileDialog::getSaveFileName(parent, title, suggested, "PDF files (*.pdf)");
+    // TRANSLATORS: the kind of file the save dialog offers; keep (*.pdf).
+    const QString pdfFiles = uiText("Printing", "PDF files (*.pdf)");
+    QString path = QFileDialog::getSaveFileName(parent, title, suggested, pdfFiles);
     if (!path.isEmpty() && !path.endsWith(".pdf", Qt::CaseInsensitive))
         path += ".pdf";
     return path;

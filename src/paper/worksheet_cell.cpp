@@ -1,5 +1,6 @@
 #include "paper/worksheet_cell.h"
 
+#include "drawings/screen_words.h"
 #include "drawings/text_lines.h"
 #include "paper/paper.h"
 
@@ -21,7 +22,9 @@ constexpr double FigurePoints = 11;
 } // namespace
 
 WorksheetCell::WorksheetCell(int number, const WorksheetProblem& problem, const WorksheetLook& look)
-    : heading_(QString("%1. %2").arg(number).arg(fromUtf8(problem.text)))
+    // TRANSLATORS: a problem's heading on a worksheet: %1 is its number, %2
+    // the problem, such as "3. 307 × 12 =".
+    : heading_(uiText("Worksheet", "%1. %2").arg(number).arg(fromUtf8(problem.text)))
     , chart_(problem.problem.rods)
     , room_(problem, look.room)
     , rods_(look.rods)

@@ -1,3 +1,4 @@
+#include "drawings/screen_words.h"
 #include "drawings/text_lines.h"
 #include "paper/page_head.h"
 #include "paper/paper.h"
@@ -45,8 +46,10 @@ void drawFirstPageHead(PaperPages& pages, const Worksheet& sheet)
     const double baseline = top + style.mm(21);
     const QFontMetricsF metrics(nameFont, painter.device());
     painter.setFont(nameFont);
-    const QString name = "Name";
-    const QString date = "Date";
+    // TRANSLATORS: the word before the line a pupil writes a name on.
+    const QString name = uiText("Worksheet", "Name");
+    // TRANSLATORS: the word before the line a pupil writes the date on.
+    const QString date = uiText("Worksheet", "Date");
     painter.drawText(QPointF(body.left(), baseline), name);
     const double nameEnd = body.left() + metrics.horizontalAdvance(name) + style.mm(2);
     const double dateStart = body.left() + body.width() * 0.65;
@@ -76,7 +79,11 @@ bool paintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet, const Wor
     }
     const GridPages grid = packCells(
         sizes, {width, body.height() / style.mm(1), PageHeadMillimetres + FirstPageHead, PageHeadMillimetres, CellGap});
-    const QString title = fromUtf8(sheet.heading.empty() ? sheet.title : sheet.heading + " \u2013 " + sheet.title);
+    const QString title = sheet.heading.empty()
+                              ? fromUtf8(sheet.title)
+                              // TRANSLATORS: the head of each page of a worksheet: %1 is the teacher's
+                              // own line, %2 the worksheet's title.
+                              : uiText("PageHead", "%1 \u2013 %2").arg(fromUtf8(sheet.heading), fromUtf8(sheet.title));
     const int pageCount = static_cast<int>(grid.size());
     for (int page = 0; page < pageCount; ++page) {
         if (page > 0)

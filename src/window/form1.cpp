@@ -6,6 +6,7 @@
 #include "board/rod_outline.h"
 #include "core/entry_check.h"
 #include "core/product.h"
+#include "drawings/screen_words.h"
 #include "window/accessibility.h"
 #include "window/board_surface.h"
 #include "window/layout.h"
@@ -155,8 +156,9 @@ void Form1::showBoardMenu(const QPoint& position)
     if (boardMenu_ == nullptr) {
         boardMenu_ = new QMenu(controls_.picture1);
         boardMenu_->setObjectName("BoardMenu");
-        boardMenu_->addAction("Work a problem\u2026", this, [this] { askForProblem(Operation::Multiply, {}); });
-        divide_ = boardMenu_->addAction("Divide with these rods\u2026", this, [this] {
+        boardMenu_->addAction(uiText("BoardMenu", "Work a problem\u2026"), this,
+                              [this] { askForProblem(Operation::Multiply, {}); });
+        divide_ = boardMenu_->addAction(uiText("BoardMenu", "Divide with these rods\u2026"), this, [this] {
             QString rods;
             for (int digit : board_.digits())
                 rods += QChar('0' + digit);

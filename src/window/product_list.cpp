@@ -1,5 +1,7 @@
 #include "window/product_list.h"
 
+#include "drawings/screen_words.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QListWidget>
@@ -51,10 +53,11 @@ void ProductList::showMenu(const QPoint& position)
     if (menu_ == nullptr) {
         menu_ = new QMenu(list_);
         menu_->setObjectName("ProductMenu");
-        showWorking_ = menu_->addAction("Show the working", this, [this] { requestWorking(list_->currentItem()); });
-        copy_ = menu_->addAction("Copy", this, &ProductList::copyCurrent);
+        showWorking_ = menu_->addAction(uiText("ProductMenu", "Show the working"), this,
+                                        [this] { requestWorking(list_->currentItem()); });
+        copy_ = menu_->addAction(uiText("ProductMenu", "Copy"), this, &ProductList::copyCurrent);
         menu_->addSeparator();
-        menu_->addAction("Work a problem\u2026", this, &ProductList::problemRequested);
+        menu_->addAction(uiText("ProductMenu", "Work a problem\u2026"), this, &ProductList::problemRequested);
     }
     // Away from a product, only a problem of one's own.
     showWorking_->setVisible(item != nullptr);

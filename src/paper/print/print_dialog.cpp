@@ -6,14 +6,15 @@
 #include <QPrinter>
 #include <QPrintPreviewDialog>
 
-extern "C" Q_DECL_EXPORT bool rodsPrintWithPreview(QWidget* parent, const QString* title, const QPageLayout* layout,
+extern "C" Q_DECL_EXPORT bool rodsPrintWithPreview(QWidget* parent, const QString* title, const QString* windowTitle,
+                                                   const QPageLayout* layout,
                                                    const std::function<bool(QPagedPaintDevice&)>* paint)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(*title);
     printer.setPageLayout(*layout);
     QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(QString("Print: %1").arg(*title));
+    preview.setWindowTitle(*windowTitle);
     bool painted = true;
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [paint, &painted](QPrinter* target) { painted = (*paint)(*target) && painted; });
