@@ -41,6 +41,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # the font the layout is drawn in are loaded at run time, so name them. The Wayland platform is recommended, so that machines with X11
 # alone still install the package.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# DejaVu Sans draws the Arabic the program speaks (Liberation has no Arabic
+# letters); Qt's own catalogue gives its dialogs' buttons in the language.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 include(CPack)

@@ -6,7 +6,7 @@ set -euo pipefail
 # qt6-wayland lets the program run natively on Wayland desktops.
 packages=(cmake make g++ qt6-base-dev qt6-l10n-tools gettext qt6-qpa-plugins qt6-wayland fonts-liberation2 fonts-dejavu-core)
 case "${1:-}" in
-test) packages+=(clang clang-format libclang-rt-14-dev valgrind desktop-file-utils appstream dpkg-dev weston lintian poppler-utils locales) ;;
+test) packages+=(qt6-translations-l10n clang clang-format libclang-rt-14-dev valgrind desktop-file-utils appstream dpkg-dev weston lintian poppler-utils locales) ;;
 package) packages+=(dpkg-dev lintian) ;;
 esac
 
