@@ -1,8 +1,11 @@
 #include "window_driver.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
 #include <QListWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -142,4 +145,17 @@ bool WindowDriver::darkIn(const QImage& image, const QRectF& twips) const
             if (isDark(image, QPoint(x, y)))
                 return true;
     return false;
+}
+
+bool keysAskForAFile(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    bool asked = false;
+    QTimer::singleShot(0, window, [&asked] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            asked = true;
+            dialog->reject();
+        }
+    });
+    QTest::keyClick(window, key, modifiers);
+    return asked;
 }

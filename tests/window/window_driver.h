@@ -66,3 +66,7 @@ private:
 
     std::unique_ptr<rods::Form1> window_;
 };
+
+// Whether pressing the keys in the window opens a file dialog (at once
+// closed again), as Save the working as… does.
+[[nodiscard]] bool keysAskForAFile(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers);

@@ -651,15 +651,7 @@ void TestWorkingWindow::worksATypedProblem()
     // Ctrl+Shift+S opens the dialog to save it, whatever key the desktop
     // gives Save As: offscreen, as on KDE and on desktops Qt does not know,
     // Qt gives it none.
-    bool asked = false;
-    QTimer::singleShot(0, working, [&asked] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            asked = true;
-            dialog->reject();
-        }
-    });
-    QTest::keyClick(working, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    QVERIFY(asked);
+    QVERIFY(keysAskForAFile(working, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier));
     // Nothing of it in the main window.
     QCOMPARE(driver.listItems(), QStringList());
     QCOMPARE(int(driver.board().RodCount()), 0);
