@@ -8,9 +8,7 @@
 #include "working_window/working_window.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QTest>
-#include <QTimer>
 
 #include <cstring>
 #include <dlfcn.h>
