@@ -18,11 +18,11 @@ struct ColumnWords {
 // The largest divisor has as many digits as the board has rods.
 constexpr std::size_t Columns = BoardState::MaxRods + 1;
 
-// TRANSLATORS: the columns of a subtraction in long division, by place. A
-// "label" stands before the column's working ("tens: 13 − 5 = 8"); the
-// "sentence start" begins a hint ("The tens column: 13 − 5 = 8, not 9."); the
-// "from" form follows "Nothing was borrowed from …".
 constexpr std::array<ColumnWords, Columns> Names{{
+    // TRANSLATORS: the columns of a subtraction in long division, by place.
+    // A "label" stands before the column's working ("tens: 13 − 5 = 8"); the
+    // "sentence start" begins a hint ("The tens column: 13 − 5 = 8, not
+    // 9."); the "from" form follows "Nothing was borrowed from …".
     {mark("Column (label)", "units"), mark("Column (sentence start)", "The units column"),
      mark("Column (from)", "the units column")},
     {mark("Column (label)", "tens"), mark("Column (sentence start)", "The tens column"),
