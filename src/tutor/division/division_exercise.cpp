@@ -78,9 +78,9 @@ std::string DivisionExercise::answerName(int step, const Expression& asked) cons
 {
     // TRANSLATORS: the answer box's name for a screen reader: %1 and %2 count
     // the steps, %3 is the question ("3684 − 3600").
-    return sentence(
-        translated("Answer", "Answer for step %1 of %2: %3"),
-        {std::to_string(step + 1), std::to_string(stepCount()), asked.timesInto ? asked.question() : asked.text()});
+    const std::string name = translated("Answer", "Answer for step %1 of %2: %3");
+    return sentence(name, {std::to_string(step + 1), std::to_string(stepCount()),
+                           asked.timesInto ? asked.question() : asked.text()});
 }
 
 StepView DivisionExercise::view(int step, const AnswersSoFar& answers) const

@@ -24,12 +24,12 @@ DivisionPractice::DivisionPractice(const Division& division)
         DivisionQuestion digit;
         digit.step = i;
         digit.answer = std::to_string(step.row);
-        // TRANSLATORS: %1 is the divisor, %2 the part of the dividend.
-        digit.task =
-            sentence(translated("Question", "How many times does %1 go into %2? Find the largest row of the "
-                                            "rods that is not more than %2, and type its number. If even row 1 "
-                                            "is more than %2, %1 does not go into %2: type 0."),
-                     {division.divisor, part});
+        digit.task = sentence(translated("Question",
+                                         // TRANSLATORS: %1 is the divisor, %2 the part of the dividend.
+                                         "How many times does %1 go into %2? Find the largest row of the rods that "
+                                         "is not more than %2, and type its number. If even row 1 is more than %2, "
+                                         "%1 does not go into %2: type 0."),
+                              {division.divisor, part});
         digit.asked = {part, std::string(DividedBy), division.divisor, true};
         questions_.push_back(digit);
         if (step.row == 0)
@@ -162,9 +162,8 @@ DivisionPractice::Hint DivisionPractice::leftHint(const DivisionStep& step, cons
                 SlipKind::ExtraBorrow};
     // TRANSLATORS: %1 is the column ("The tens column"), %2 its working
     // ("12 − 5 = 7"), %3 the digit typed.
-    return {
-        withHint(sentence(translated("Hint", "%1: %2, not %3."), {columnName(c, ColumnRole::Opening), working, wrote})),
-        SlipKind::WrongDifference};
+    const std::string wrong = translated("Hint", "%1: %2, not %3.");
+    return {withHint(sentence(wrong, {columnName(c, ColumnRole::Opening), working, wrote})), SlipKind::WrongDifference};
 }
 
 std::string DivisionPractice::summary() const
@@ -172,9 +171,9 @@ std::string DivisionPractice::summary() const
     const std::size_t right = track_.rightFirst();
     // TRANSLATORS: %1 is the division ("3684 ÷ 12"), %2 the quotient, %3 the
     // remainder.
+    const std::string done = translated("Summary", "%1 = %2, remainder %3");
     const std::string result =
-        sentence(translated("Summary", "%1 = %2, remainder %3"),
-                 {divisionOf(division_), withoutLeadingZeros(division_.quotient), number(division_.remainder)});
+        sentence(done, {divisionOf(division_), withoutLeadingZeros(division_.quotient), number(division_.remainder)});
     if (right == questions() && questions() == 1)
         // TRANSLATORS: %1 is the result ("3684 ÷ 12 = 307, remainder 0").
         return sentence(translated("Summary", "Well done! %1, and its only answer was right at the first try."),

@@ -72,8 +72,8 @@ std::string multiplesInWords(const Division& division)
     for (std::size_t r = 1; r <= 9; ++r) {
         // TRANSLATORS: a row of the rods and what it reads: %1 its number
         // (1 to 9), %2 the multiple of the divisor.
-        const std::string row =
-            sentence(translated("Step", "row %1: %2"), {number(static_cast<int>(r)), number(division.rows[r])});
+        const std::string reads = translated("Step", "row %1: %2");
+        const std::string row = sentence(reads, {number(static_cast<int>(r)), number(division.rows[r])});
         rows = r == 1 ? row : sentence(translated("List", "%1; %2"), {rows, row});
     }
     // TRANSLATORS: %1 is the divisor, %2 its nine multiples ("row 1: 12; row

@@ -93,11 +93,11 @@ Worksheet levelWorksheet(const Level& level, int set, int count)
     Worksheet sheet;
     // TRANSLATORS: a worksheet's title: %1 is the level's number, %2 what
     // it practises.
-    const std::string title = level.operation == Operation::Multiply
-                                  ? translated("Worksheet", "Multiplication, level %1: %2")
-                                  // TRANSLATORS: a worksheet's title: %1 is the level's number, %2 what it
-                                  // practises.
-                                  : translated("Worksheet", "Division, level %1: %2");
+    const std::string times = translated("Worksheet", "Multiplication, level %1: %2");
+    // TRANSLATORS: a worksheet's title: %1 is the level's number, %2 what
+    // it practises.
+    const std::string into = translated("Worksheet", "Division, level %1: %2");
+    const std::string title = level.operation == Operation::Multiply ? times : into;
     sheet.title = sentence(title, {std::to_string(level.number), translated(level.practises)});
     count = std::clamp(count, FewestOnWorksheet, MostOnWorksheet);
     for (int i = 0; i < count; ++i)

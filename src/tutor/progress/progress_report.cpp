@@ -152,11 +152,11 @@ std::string progressReport(const ProgressRead& read)
                   + "\n\n";
     if (read.records.empty())
         return report
-               + sentence(
-                   // TRANSLATORS: %1 is the caption of the check box "Work it yourself".
-                   translated("ProgressReport",
-                              "No problems worked yet. Check \"%1\" and work a problem to the end: it is kept here."),
-                   {translated("WorkingWindow", "Work it yourself")})
+               + sentence(translated("ProgressReport",
+                                     // TRANSLATORS: %1 is the caption of the check box "Work it yourself".
+                                     "No problems worked yet. Check \"%1\" and work a problem to the end: it is kept "
+                                     "here."),
+                          {translated("WorkingWindow", "Work it yourself")})
                + "\n";
 
     Totals all;
@@ -185,8 +185,8 @@ std::string progressReport(const ProgressRead& read)
         // TRANSLATORS: %1 is a group of problems ("Level 3, 3 rods × 1 digit,
         // with carries"), %2 its problems and answers ("3 problems, 12 of 15
         // answers right at the first try (80%)").
-        report +=
-            "  " + sentence(translated("ProgressReport", "%1: %2."), {group.first, totalsInWords(group.second)}) + "\n";
+        const std::string line = translated("ProgressReport", "%1: %2.");
+        report += "  " + sentence(line, {group.first, totalsInWords(group.second)}) + "\n";
     }
 
     report += "\n" + translated("ProgressReport", "Slips made most often") + "\n";

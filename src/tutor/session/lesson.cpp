@@ -186,11 +186,11 @@ Lesson::Outcome Lesson::settle(std::size_t question, const std::string& verdict)
     if (outcome.finished)
         verdicts_[question] =
             verdict + " " + std::visit([](const auto& exercise) { return exercise.closing(); }, exercise_);
-    else if (outcome.stepDone)
+    else if (outcome.stepDone) {
         // TRANSLATORS: %1 is the number of the next step.
-        verdicts_[question] =
-            verdict + " " + sentence(translated("Verdict", "Press Next for step %1."), {std::to_string(step_ + 2)});
-    else {
+        const std::string next = translated("Verdict", "Press Next for step %1.");
+        verdicts_[question] = verdict + " " + sentence(next, {std::to_string(step_ + 2)});
+    } else {
         // The step's next question is asked at once. The verdict goes before
         // its words, not under its box, which would give it to the wrong
         // question: "295 − 258 = [ ]" over "The answer is 6.".
@@ -224,8 +224,8 @@ StepView Lesson::viewOf(int step, bool practising, std::optional<std::size_t> op
     StepView view = std::visit([&](const auto& exercise) { return exercise.view(step, answers); }, exercise_);
     if (view.hasSteps) {
         // TRANSLATORS: which step of the working is shown: %1 of all %2.
-        view.counter =
-            sentence(translated("Step", "Step %1 of %2"), {std::to_string(step + 1), std::to_string(stepCount())});
+        const std::string counter = translated("Step", "Step %1 of %2");
+        view.counter = sentence(counter, {std::to_string(step + 1), std::to_string(stepCount())});
         view.canGoBack = step > 0;
         view.canGoOn = step < (practising ? lastReachable() : stepCount() - 1);
     }
