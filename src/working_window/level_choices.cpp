@@ -38,8 +38,9 @@ void addLevelChoices(QComboBox* box)
                                                          : uiText("LevelChoices", "Division"));
         for (const Level& level : levels(operation))
             // TRANSLATORS: %1 is the level's number, %2 what it practises.
-            box->addItem(uiText("LevelChoices", "Level %1: %2").arg(level.number).arg(fromUtf8(level.practises)),
-                         choiceOf(operation, level.number));
+            box->addItem(
+                uiText("LevelChoices", "Level %1: %2").arg(level.number).arg(fromUtf8(translated(level.practises))),
+                choiceOf(operation, level.number));
     }
     box->setCurrentIndex(1);
 }

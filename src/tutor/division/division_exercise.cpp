@@ -1,6 +1,7 @@
 #include "tutor/division/division_exercise.h"
 
 #include "core/board_state.h"
+#include "core/words.h"
 #include "tutor/division/division_words.h"
 #include "tutor/exercise/sentence.h"
 
@@ -24,7 +25,11 @@ Expression DivisionExercise::expression() const
     return {std::to_string(dividend_), std::string(DividedBy), rodDigits(rods_)};
 }
 
-std::string DivisionExercise::title() const { return "Working: " + expression().text(); }
+std::string DivisionExercise::title() const
+{
+    // TRANSLATORS: the title over the working: %1 is the problem ("3684 ÷ 12").
+    return sentence(translated("Title", "Working: %1"), {expression().text()});
+}
 
 int DivisionExercise::stepCount() const
 {
@@ -34,8 +39,9 @@ int DivisionExercise::stepCount() const
 
 std::string DivisionExercise::whyNoSteps() const
 {
-    return sentence("%1: dividing by 0 has no answer. The rods make 0, and every row of them is 0, so no "
-                    "row comes near %2.",
+    // TRANSLATORS: %1 is the problem ("3684 ÷ 0"), %2 the dividend.
+    return sentence(translated("Step", "%1: dividing by 0 has no answer. The rods make 0, and every row of them is 0, "
+                                       "so no row comes near %2."),
                     {expression().text(), std::to_string(dividend_)});
 }
 
@@ -53,7 +59,10 @@ std::string DivisionExercise::reveal(std::size_t question)
     return practice_.question(question).answer;
 }
 
-std::string DivisionExercise::closing() const { return practice_.summary() + " Press Next for the result."; }
+std::string DivisionExercise::closing() const
+{
+    return practice_.summary() + " " + translated("Summary", "Press Next for the result.");
+}
 
 std::string DivisionExercise::stepWords(int step) const
 {
@@ -67,8 +76,11 @@ std::string DivisionExercise::stepWords(int step) const
 
 std::string DivisionExercise::answerName(int step, const Expression& asked) const
 {
-    return sentence("Answer for step %1 of %2: %3", {std::to_string(step + 1), std::to_string(stepCount()),
-                                                     asked.timesInto ? asked.question() : asked.text()});
+    // TRANSLATORS: the answer box's name for a screen reader: %1 and %2 count
+    // the steps, %3 is the question ("3684 − 3600").
+    const std::string name = translated("Answer", "Answer for step %1 of %2: %3");
+    return sentence(name, {std::to_string(step + 1), std::to_string(stepCount()),
+                           asked.timesInto ? asked.question() : asked.text()});
 }
 
 StepView DivisionExercise::view(int step, const AnswersSoFar& answers) const

@@ -1,6 +1,7 @@
 #include "tutor/division/division_words.h"
 
-#include "core/place_names.h"
+#include "core/words.h"
+#include "tutor/division/column_names.h"
 #include "tutor/exercise/sentence.h"
 
 namespace rods {
@@ -18,14 +19,26 @@ std::string columnSubtractionInWords(const Place& column)
     if (column.in == 0 && !column.borrows)
         return sentence("%1 − %2 = %3", {top, taken, difference});
     if (column.in == 0)
-        return sentence("%1 is less than %2, so borrow 1 from the next column: 1%1 − %2 = %3",
-                        {top, taken, difference});
+        return sentence(
+            // TRANSLATORS: one column of a subtraction: %1 is its top digit,
+            // %2 the digit taken away, %3 the difference; "1%1" is the top
+            // digit with 10 borrowed (14 for 4).
+            translated("Step", "%1 is less than %2, so borrow 1 from the next column: 1%1 − %2 = %3"),
+            {top, taken, difference});
     if (!column.borrows)
-        return sentence("%1 lent 1 to the column on its right, so it is %4 now: %4 − %2 = %3",
-                        {top, taken, difference, number(column.parts[0] - 1)});
-    return sentence("%1 lent 1 to the column on its right and is too small for %2, so borrow 1 from the next column: "
-                    "1%1 − 1 − %2 = %3",
-                    {top, taken, difference});
+        return sentence(
+            // TRANSLATORS: one column of a subtraction: %1 is its top digit,
+            // %4 that digit less the 1 lent, %2 the digit taken away, %3 the
+            // difference.
+            translated("Step", "%1 lent 1 to the column on its right, so it is %4 now: %4 − %2 = %3"),
+            {top, taken, difference, number(column.parts[0] - 1)});
+    return sentence(
+        // TRANSLATORS: one column of a subtraction: %1 is its top digit, %2
+        // the digit taken away, %3 the difference; "1%1" is the top digit
+        // with 10 borrowed (14 for 4).
+        translated("Step", "%1 lent 1 to the column on its right and is too small for %2, so borrow 1 from the next "
+                           "column: 1%1 − 1 − %2 = %3"),
+        {top, taken, difference});
 }
 
 std::string divisionOf(const Division& division)
@@ -42,8 +55,13 @@ std::string subtractionInWords(const std::vector<Place>& columns)
         if (c > 0 && c + 1 == columns.size() && column.parts[1] == 0 && column.in == 0 && column.result == 0
             && column.parts[0] == 0)
             break;
-        text += (c == 0 ? "" : "; ")
-                + sentence("%1: %2", {placeName(static_cast<int>(c)), columnSubtractionInWords(column)});
+        // TRANSLATORS: a column of a subtraction before its working: %1 is
+        // the column ("tens"), %2 its working ("13 − 5 = 8").
+        const std::string worked = sentence(translated("Step", "%1: %2"),
+                                            {columnName(c, ColumnRole::Label), columnSubtractionInWords(column)});
+        // TRANSLATORS: the columns of a subtraction, or the rows of the rods,
+        // one after the other: %1 those so far, %2 the next.
+        text = c == 0 ? worked : sentence(translated("List", "%1; %2"), {text, worked});
     }
     return text;
 }
@@ -51,9 +69,16 @@ std::string subtractionInWords(const std::vector<Place>& columns)
 std::string multiplesInWords(const Division& division)
 {
     std::string rows;
-    for (std::size_t r = 1; r <= 9; ++r)
-        rows += sentence("%1row %2: %3", {r == 1 ? "" : "; ", number(static_cast<int>(r)), number(division.rows[r])});
-    return sentence("The rods of %1 and the index rod give the multiples of %1, row by row: %2.",
+    for (std::size_t r = 1; r <= 9; ++r) {
+        // TRANSLATORS: a row of the rods and what it reads: %1 its number
+        // (1 to 9), %2 the multiple of the divisor.
+        const std::string reads = translated("Step", "row %1: %2");
+        const std::string row = sentence(reads, {number(static_cast<int>(r)), number(division.rows[r])});
+        rows = r == 1 ? row : sentence(translated("List", "%1; %2"), {rows, row});
+    }
+    // TRANSLATORS: %1 is the divisor, %2 its nine multiples ("row 1: 12; row
+    // 2: 24; …").
+    return sentence(translated("Step", "The rods of %1 and the index rod give the multiples of %1, row by row: %2."),
                     {division.divisor, rows});
 }
 
@@ -61,22 +86,50 @@ std::string quotientStepInWords(const Division& division, std::size_t index)
 {
     const DivisionStep& step = division.steps.at(index);
     const std::string part = number(step.part);
-    std::string text;
+    const std::string down = step.broughtDown ? number(*step.broughtDown) : std::string();
+    const std::string next = step.broughtDown ? number(step.left * 10 + std::uint64_t(*step.broughtDown)) : "";
     if (step.row == 0) {
-        text = sentence("%1 does not go into %2: write 0 in the quotient", {division.divisor, part});
-    } else {
-        if (index == 0)
-            text = sentence("Take %1, the fewest leading digits of %2 that %3 goes into. ",
-                            {part, division.dividend, division.divisor});
-        text += sentence(
-            "The largest row not more than %1 is row %2: %3. Write %2 in the quotient. %1 − %3 = %4: %5",
-            {part, number(step.row), number(step.product), number(step.left), subtractionInWords(step.columns)});
+        if (step.broughtDown)
+            return sentence(
+                // TRANSLATORS: %1 is the divisor, %2 the part of the
+                // dividend; %3 the dividend's next digit, brought down, and
+                // %4 the number it makes.
+                translated("Step", "%1 does not go into %2: write 0 in the quotient. Bring down %3: %4."),
+                {division.divisor, part, down, next});
+        // TRANSLATORS: %1 is the divisor, %2 the part of the dividend.
+        return sentence(translated("Step", "%1 does not go into %2: write 0 in the quotient."),
+                        {division.divisor, part});
     }
+    std::string text;
+    if (index == 0)
+        text = sentence(
+                   // TRANSLATORS: %1 is the part of the dividend %2 taken
+                   // first, %3 the divisor.
+                   translated("Step", "Take %1, the fewest leading digits of %2 that %3 goes into."),
+                   {part, division.dividend, division.divisor})
+               + " ";
+    const std::string row = number(step.row), product = number(step.product), left = number(step.left);
+    const std::string columns = subtractionInWords(step.columns);
     if (step.broughtDown)
         return text
-               + sentence(". Bring down %1: %2.",
-                          {number(*step.broughtDown), number(step.left * 10 + std::uint64_t(*step.broughtDown))});
-    return text + ".";
+               + sentence(
+                   // TRANSLATORS: %1 is the part of the dividend, %2 the row
+                   // (the quotient digit), %3 what the row reads, %4 what is
+                   // left, %5 the subtraction column by column ("units: 4 −
+                   // 2 = 2; tens: …"), %6 the next digit brought down, %7 the
+                   // number it makes.
+                   translated("Step", "The largest row not more than %1 is row %2: %3. Write %2 in the quotient. %1 "
+                                      "− %3 = %4: %5. Bring down %6: %7."),
+                   {part, row, product, left, columns, down, next});
+    return text
+           + sentence(
+               // TRANSLATORS: %1 is the part of the dividend, %2 the row (the
+               // quotient digit), %3 what the row reads, %4 what is left, %5
+               // the subtraction column by column ("units: 4 − 2 = 2; tens:
+               // …").
+               translated("Step", "The largest row not more than %1 is row %2: %3. Write %2 in the quotient. %1 − %3 "
+                                  "= %4: %5."),
+               {part, row, product, left, columns});
 }
 
 Figures longDivision(const Division& division, std::size_t stepsShown, bool nextDigitShown)
@@ -128,8 +181,10 @@ std::string divisionResultInWords(const Division& division)
 {
     const std::string remainder = number(division.remainder);
     const std::string quotient = withoutLeadingZeros(division.quotient);
-    return sentence("%1 %2 %3 = %4, remainder %5. Check: %4 × %3 + %5 = %1.",
-                    {division.dividend, DividedBy, division.divisor, quotient, remainder});
+    // TRANSLATORS: %1 is the dividend, %2 the divisor, %3 the quotient, %4
+    // the remainder.
+    return sentence(translated("Step", "%1 ÷ %2 = %3, remainder %4. Check: %3 × %2 + %4 = %1."),
+                    {division.dividend, division.divisor, quotient, remainder});
 }
 
 } // namespace rods

@@ -12,7 +12,7 @@ namespace {
 using Carries = Level::Carries;
 using Remainder = Level::Remainder;
 
-Level times(int number, const char* practises, int rods, int digits, Carries carries = Carries::Any,
+Level times(int number, MarkedText practises, int rods, int digits, Carries carries = Carries::Any,
             bool zeroRod = false)
 {
     Level level;
@@ -27,7 +27,7 @@ Level times(int number, const char* practises, int rods, int digits, Carries car
     return level;
 }
 
-Level into(int number, const char* practises, int divisor, int dividend, Remainder remainder = Remainder::Any,
+Level into(int number, MarkedText practises, int divisor, int dividend, Remainder remainder = Remainder::Any,
            bool zeroInQuotient = false)
 {
     Level level;
@@ -42,29 +42,33 @@ Level into(int number, const char* practises, int divisor, int dividend, Remaind
 }
 
 const std::vector<Level> Multiplication{
-    times(1, "1 rod × 1 digit", 1, 1),
-    times(2, "2 rods × 1 digit, no carries", 2, 1, Carries::None),
-    times(3, "3 rods × 1 digit, with carries", 3, 1, Carries::Some),
-    times(4, "2 rods × 2 digits, no carries", 2, 2, Carries::None),
-    times(5, "3 rods × 2 digits, with carries", 3, 2, Carries::Some),
-    times(6, "3 rods with a 0 rod × 2 digits", 3, 2, Carries::Any, true),
-    times(7, "4 rods × 3 digits", 4, 3),
-    times(8, "5 rods × 4 digits", 5, 4),
-    times(9, "6 rods × 5 digits", 6, 5),
-    times(10, "8 rods × 6 digits", 8, 6),
+    // TRANSLATORS: what a level of multiplication practises: the rods are
+    // the multiplier's digits, times the multiplicand's digits.
+    times(1, mark("Level", "1 rod × 1 digit"), 1, 1),
+    times(2, mark("Level", "2 rods × 1 digit, no carries"), 2, 1, Carries::None),
+    times(3, mark("Level", "3 rods × 1 digit, with carries"), 3, 1, Carries::Some),
+    times(4, mark("Level", "2 rods × 2 digits, no carries"), 2, 2, Carries::None),
+    times(5, mark("Level", "3 rods × 2 digits, with carries"), 3, 2, Carries::Some),
+    times(6, mark("Level", "3 rods with a 0 rod × 2 digits"), 3, 2, Carries::Any, true),
+    times(7, mark("Level", "4 rods × 3 digits"), 4, 3),
+    times(8, mark("Level", "5 rods × 4 digits"), 5, 4),
+    times(9, mark("Level", "6 rods × 5 digits"), 6, 5),
+    times(10, mark("Level", "8 rods × 6 digits"), 8, 6),
 };
 
 const std::vector<Level> Division{
-    into(1, "1-digit divisor into 2 digits, no remainder", 1, 2, Remainder::None),
-    into(2, "1-digit divisor into 3 digits, no remainder", 1, 3, Remainder::None),
-    into(3, "1-digit divisor into 3 digits, with a remainder", 1, 3, Remainder::Some),
-    into(4, "1-digit divisor, a 0 in the quotient", 1, 4, Remainder::Any, true),
-    into(5, "2-digit divisor into 3 digits", 2, 3),
-    into(6, "2-digit divisor, a 0 in the quotient", 2, 5, Remainder::Any, true),
-    into(7, "3-digit divisor into 6 digits", 3, 6),
-    into(8, "4-digit divisor into 8 digits", 4, 8),
-    into(9, "6-digit divisor into 12 digits", 6, 12),
-    into(10, "8-digit divisor into 15 digits", 8, 15),
+    // TRANSLATORS: what a level of division practises: the divisor, made by
+    // the rods, into the dividend's digits.
+    into(1, mark("Level", "1-digit divisor into 2 digits, no remainder"), 1, 2, Remainder::None),
+    into(2, mark("Level", "1-digit divisor into 3 digits, no remainder"), 1, 3, Remainder::None),
+    into(3, mark("Level", "1-digit divisor into 3 digits, with a remainder"), 1, 3, Remainder::Some),
+    into(4, mark("Level", "1-digit divisor, a 0 in the quotient"), 1, 4, Remainder::Any, true),
+    into(5, mark("Level", "2-digit divisor into 3 digits"), 2, 3),
+    into(6, mark("Level", "2-digit divisor, a 0 in the quotient"), 2, 5, Remainder::Any, true),
+    into(7, mark("Level", "3-digit divisor into 6 digits"), 3, 6),
+    into(8, mark("Level", "4-digit divisor into 8 digits"), 4, 8),
+    into(9, mark("Level", "6-digit divisor into 12 digits"), 6, 12),
+    into(10, mark("Level", "8-digit divisor into 15 digits"), 8, 15),
 };
 
 int digitCount(std::uint64_t value) { return static_cast<int>(std::to_string(value).size()); }

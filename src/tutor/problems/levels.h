@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/words.h"
 #include "tutor/problems/problem.h"
 
 #include <string>
@@ -15,10 +16,10 @@ struct Level {
     enum class Remainder { Any, None, Some };
 
     Operation operation = Operation::Multiply;
-    int number = 1;        // from 1
-    std::string practises; // "3 rods × 1 digit, with carries"
-    int rodDigits = 1;     // the multiplier's or the divisor's digits: the rods
-    int otherDigits = 1;   // the multiplicand's or the dividend's digits
+    int number = 1;                    // from 1
+    MarkedText practises{"Level", ""}; // "3 rods × 1 digit, with carries", shown translated
+    int rodDigits = 1;                 // the multiplier's or the divisor's digits: the rods
+    int otherDigits = 1;               // the multiplicand's or the dividend's digits
     // ×: no multiplicand digit is 0 or 1, so no row is a mere copy or nothing.
     bool noTrivialRows = true;
     // ×: a carry in some row's diagonals, or none anywhere (rows and sum).

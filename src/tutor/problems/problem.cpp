@@ -1,6 +1,7 @@
 #include "tutor/problems/problem.h"
 
 #include "core/digits.h"
+#include "core/words.h"
 #include "tutor/division/division_words.h"
 #include "tutor/exercise/sentence.h"
 #include "tutor/multiplication/reading_words.h"
@@ -18,21 +19,77 @@ std::string_view trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// The digits of one box, or why not: `name` is what the box holds.
-std::optional<std::string> digitsOf(std::string_view text, std::string_view name, std::size_t most, std::string& why)
+// The boxes of the problem line, each named whole in every refusal about it.
+enum class Box { Multiplier, Multiplicand, Dividend, Divisor };
+
+std::string emptyRefusal(Box box)
+{
+    switch (box) {
+    case Box::Multiplier:
+        return translated("Refusal", "Type the multiplier first.");
+    case Box::Multiplicand:
+        return translated("Refusal", "Type the multiplicand first.");
+    case Box::Dividend:
+        return translated("Refusal", "Type the dividend first.");
+    case Box::Divisor:
+        break;
+    }
+    return translated("Refusal", "Type the divisor first.");
+}
+
+std::string notDigitsRefusal(Box box)
+{
+    switch (box) {
+    case Box::Multiplier:
+        return translated("Refusal", "The multiplier is made of digits only: type the digits 0 to 9.");
+    case Box::Multiplicand:
+        return translated("Refusal", "The multiplicand is made of digits only: type the digits 0 to 9.");
+    case Box::Dividend:
+        return translated("Refusal", "The dividend is made of digits only: type the digits 0 to 9.");
+    case Box::Divisor:
+        break;
+    }
+    return translated("Refusal", "The divisor is made of digits only: type the digits 0 to 9.");
+}
+
+std::string tooLongRefusal(Box box, std::size_t most)
+{
+    const auto count = static_cast<long long>(most);
+    switch (box) {
+    case Box::Multiplier:
+        // xgettext:no-c-format
+        return translatedCount("Refusal", "The multiplier has at most %n digit.",
+                               "The multiplier has at most %n digits.", count);
+    case Box::Multiplicand:
+        // xgettext:no-c-format
+        return translatedCount("Refusal", "The multiplicand has at most %n digit.",
+                               "The multiplicand has at most %n digits.", count);
+    case Box::Dividend:
+        // xgettext:no-c-format
+        return translatedCount("Refusal", "The dividend has at most %n digit.", "The dividend has at most %n digits.",
+                               count);
+    case Box::Divisor:
+        break;
+    }
+    // xgettext:no-c-format
+    return translatedCount("Refusal", "The divisor has at most %n digit.", "The divisor has at most %n digits.", count);
+}
+
+// The digits of one box, or why not.
+std::optional<std::string> digitsOf(std::string_view text, Box box, std::size_t most, std::string& why)
 {
     text = trimmed(text);
     if (text.empty()) {
-        why = sentence("Type the %1 first.", {name});
+        why = emptyRefusal(box);
         return std::nullopt;
     }
     for (char c : text)
         if (c < '0' || c > '9') {
-            why = sentence("The %1 is made of digits only: type the digits 0 to 9.", {name});
+            why = notDigitsRefusal(box);
             return std::nullopt;
         }
     if (text.size() > most) {
-        why = sentence("The %1 has at most %2.", {name, counted(most, "digit", "digits")});
+        why = tooLongRefusal(box, most);
         return std::nullopt;
     }
     return std::string(text);
@@ -51,8 +108,8 @@ ProblemRead readProblem(Operation operation, std::string_view firstTyped, std::s
     const bool multiply = operation == Operation::Multiply;
     // The rods' number has one digit for each rod; the other number as many
     // as the rods are read for.
-    const std::string_view rodsName = multiply ? "multiplier" : "divisor";
-    const std::string_view otherName = multiply ? "multiplicand" : "dividend";
+    const Box rodsName = multiply ? Box::Multiplier : Box::Divisor;
+    const Box otherName = multiply ? Box::Multiplicand : Box::Dividend;
     const std::string_view rodsText = multiply ? first : second;
     const std::string_view otherText = multiply ? second : first;
     ProblemRead read;
@@ -93,17 +150,20 @@ ProblemRead readProblem(std::string_view text)
              from = text.find(sign.text, from + 1)) {
             if (at) {
                 at.reset();
-                return {std::nullopt, "Write one sign between two numbers, like 307 × 12 or 3684 ÷ 12."};
+                return {std::nullopt,
+                        translated("Refusal", "Write one sign between two numbers, like 307 × 12 or 3684 ÷ 12.")};
             }
             at = from;
             found = sign;
         }
     if (!at)
-        return {std::nullopt, "Write the problem as two numbers with × or ÷ between them, like 307 × 12 or 3684 ÷ 12."};
+        return {std::nullopt, translated("Refusal", "Write the problem as two numbers with × or ÷ between them, like "
+                                                    "307 × 12 or 3684 ÷ 12.")};
     const std::string_view blanks = " \t";
     if (text.substr(0, *at).find_first_not_of(blanks) == std::string_view::npos
         || text.substr(*at + found.text.size()).find_first_not_of(blanks) == std::string_view::npos)
-        return {std::nullopt, "Write a number on each side of the sign, like 307 × 12 or 3684 ÷ 12."};
+        return {std::nullopt,
+                translated("Refusal", "Write a number on each side of the sign, like 307 × 12 or 3684 ÷ 12.")};
     return readProblem(found.operation, text.substr(0, *at), text.substr(*at + found.text.size()));
 }
 

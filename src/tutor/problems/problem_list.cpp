@@ -2,6 +2,7 @@
 
 #include "core/file_bytes.h"
 #include "core/text_encoding.h"
+#include "core/words.h"
 #include "tutor/exercise/sentence.h"
 
 #include <cerrno>
@@ -41,7 +42,7 @@ ProblemList readProblemList(std::string_view contents)
 {
     ProblemList list;
     if (contents.size() > LargestProblemList) {
-        list.refusal = "The file is larger than 1 MB: a list of problems is much smaller.";
+        list.refusal = translated("ListRefusal", "The file is larger than 1 MB: a list of problems is much smaller.");
         return list;
     }
     if (contents.substr(0, 3) == "\xef\xbb\xbf") // a byte order mark some editors write
@@ -52,11 +53,12 @@ ProblemList readProblemList(std::string_view contents)
     if (!isUtf8Text(contents)) {
         decoded = windows1252Text(contents);
         if (!decoded) {
-            list.refusal = "The file is not a text file: a list of problems is plain text, one problem a line.";
+            list.refusal = translated(
+                "ListRefusal", "The file is not a text file: a list of problems is plain text, one problem a line.");
             return list;
         }
         contents = *decoded;
-        list.notice = "The file is not in UTF-8, so it was read as Windows-1252 (Latin-1).";
+        list.notice = translated("ListNotice", "The file is not in UTF-8, so it was read as Windows-1252 (Latin-1).");
     }
     std::size_t number = 0;
     while (!contents.empty()) {
@@ -70,7 +72,9 @@ ProblemList readProblemList(std::string_view contents)
         // Typed in the Working window, a division by 0 is shown and said why;
         // a pupil given one on a worksheet would only be stuck.
         if (read.problem && read.problem->operation == Operation::Divide && rodsNumber(read.problem->rods) == 0)
-            read = {std::nullopt, "dividing by 0 has no answer."};
+            // TRANSLATORS: why a line of a teacher's list is not taken, after
+            // "Line 4, "30 ÷ 0": ".
+            read = {std::nullopt, translated("ListRefusal", "dividing by 0 has no answer.")};
         if (!read.problem) {
             list.badLines.push_back({number, shortened(line), read.refusal});
             continue;
@@ -78,15 +82,20 @@ ProblemList readProblemList(std::string_view contents)
         if (list.problems.size() == MostProblemsInList) {
             list.problems.clear();
             list.badLines.clear();
-            list.refusal = "The file holds more than 1,000 problems: make it into smaller lists.";
+            // TRANSLATORS: %1 is the most problems a list holds (1,000).
+            list.refusal = sentence(translated("ListRefusal", "The file holds more than %1 problems: make it into "
+                                                              "smaller lists."),
+                                    {groupedNumber(MostProblemsInList)});
             return list;
         }
         list.problems.push_back(*read.problem);
     }
     if (list.problems.empty()) {
-        list.refusal = list.badLines.empty()
-                           ? "The file holds no problems: write one a line, such as 307 × 12 or 3684 ÷ 12."
-                           : "No line of the file is a problem. " + badLinesInWords(list.badLines);
+        list.refusal =
+            list.badLines.empty()
+                ? translated("ListRefusal",
+                             "The file holds no problems: write one a line, such as 307 × 12 or 3684 ÷ 12.")
+                : translated("ListRefusal", "No line of the file is a problem.") + " " + badLinesInWords(list.badLines);
         list.badLines.clear();
     }
     return list;
@@ -97,7 +106,9 @@ ProblemList loadProblemList(const std::string& path)
     const FileBytes file = readPlainFile(path, LargestProblemList);
     if (file.error != 0) {
         ProblemList list;
-        list.refusal = sentence("The file cannot be read: %1.", {std::strerror(file.error)});
+        // TRANSLATORS: %1 is the system's reason, as the system gives it
+        // ("No such file or directory").
+        list.refusal = sentence(translated("ListRefusal", "The file cannot be read: %1."), {std::strerror(file.error)});
         list.unreadable = true;
         return list;
     }
@@ -110,10 +121,19 @@ std::string badLinesInWords(const std::vector<BadLine>& lines, std::size_t shown
     for (std::size_t i = 0; i < lines.size() && i < shown; ++i) {
         if (!words.empty())
             words += " ";
-        words += sentence("Line %1, \"%2\": %3", {std::to_string(lines[i].number), lines[i].text, lines[i].reason});
+        // TRANSLATORS: a line of a teacher's list that is not a problem: %1
+        // is its number, %2 the line as written, %3 why it is not taken.
+        words += sentence(translated("ListRefusal", "Line %1, \"%2\": %3"),
+                          {std::to_string(lines[i].number), lines[i].text, lines[i].reason});
     }
     if (lines.size() > shown)
-        words += sentence(" And %1 more.", {counted(lines.size() - shown, "line", "lines")});
+        words +=
+            " "
+            + translatedCount("ListRefusal",
+                              // TRANSLATORS: after the first few lines that are not
+                              // problems, how many more there are.
+                              // xgettext:no-c-format
+                              "And %n more line.", "And %n more lines.", static_cast<long long>(lines.size() - shown));
     return words;
 }
 

@@ -1,6 +1,7 @@
 #include "tutor/problems/worksheet.h"
 
 #include "core/board_state.h"
+#include "core/words.h"
 #include "tutor/division/division.h"
 #include "tutor/exercise/sentence.h"
 #include "tutor/multiplication/reading.h"
@@ -34,14 +35,21 @@ WorksheetProblem worksheetProblem(const Problem& problem)
     }
     const std::optional<Division> division = divideOnRods(board, problem.number);
     if (!division) {
-        sheet.answer = sentence("%1 has no answer: no number can be divided by 0.", {text});
+        // TRANSLATORS: %1 is the problem ("3684 ÷ 0").
+        sheet.answer = sentence(translated("Worksheet", "%1 has no answer: no number can be divided by 0."), {text});
         return sheet;
     }
-    std::vector<std::string> taken;
-    for (const DivisionStep& step : division->steps)
-        taken.push_back(std::to_string(step.product));
-    sheet.answer = sentence("%1 = %2 remainder %3", {text, division->quotient, std::to_string(division->remainder)});
-    sheet.partials = joined(taken, ", ");
+    // TRANSLATORS: the answer key's answer: %1 is the problem ("3684 ÷ 12"),
+    // %2 the quotient, %3 the remainder.
+    sheet.answer = sentence(translated("Worksheet", "%1 = %2 remainder %3"),
+                            {text, division->quotient, std::to_string(division->remainder)});
+    for (const DivisionStep& step : division->steps) {
+        const std::string product = std::to_string(step.product);
+        // TRANSLATORS: the products taken away one after the other: %1
+        // those so far, %2 the next.
+        sheet.partials =
+            sheet.partials.empty() ? product : sentence(translated("List", "%1, %2"), {sheet.partials, product});
+    }
     // What is taken away and what is left, for each digit of the quotient.
     sheet.workingLines = 2 * static_cast<int>(division->steps.size());
     return sheet;
@@ -68,10 +76,14 @@ std::string setsNamed(int set, int count)
         if (const std::string at = std::to_string(setOf(set, i)); numbers.empty() || numbers.back() != at)
             numbers.push_back(at);
     if (numbers.size() == 1)
-        return sentence("Set %1", {numbers.front()});
+        // TRANSLATORS: where a worksheet's problems come from: %1 is a set's
+        // number, as the program's set box takes it.
+        return sentence(translated("Worksheet", "Set %1"), {numbers.front()});
     if (numbers.size() == 2)
-        return sentence("Sets %1 and %2", {numbers[0], numbers[1]});
-    return sentence("Sets %1 to %2", {numbers.front(), numbers.back()});
+        // TRANSLATORS: two sets' numbers.
+        return sentence(translated("Worksheet", "Sets %1 and %2"), {numbers[0], numbers[1]});
+    // TRANSLATORS: the first and the last of the sets' numbers.
+    return sentence(translated("Worksheet", "Sets %1 to %2"), {numbers.front(), numbers.back()});
 }
 
 } // namespace
@@ -79,9 +91,14 @@ std::string setsNamed(int set, int count)
 Worksheet levelWorksheet(const Level& level, int set, int count)
 {
     Worksheet sheet;
-    sheet.title =
-        sentence(level.operation == Operation::Multiply ? "Multiplication, level %1: %2" : "Division, level %1: %2",
-                 {std::to_string(level.number), level.practises});
+    // TRANSLATORS: a worksheet's title: %1 is the level's number, %2 what
+    // it practises.
+    const std::string times = translated("Worksheet", "Multiplication, level %1: %2");
+    // TRANSLATORS: a worksheet's title: %1 is the level's number, %2 what
+    // it practises.
+    const std::string into = translated("Worksheet", "Division, level %1: %2");
+    const std::string title = level.operation == Operation::Multiply ? times : into;
+    sheet.title = sentence(title, {std::to_string(level.number), translated(level.practises)});
     count = std::clamp(count, FewestOnWorksheet, MostOnWorksheet);
     for (int i = 0; i < count; ++i)
         sheet.problems.push_back(worksheetProblem(posed(level, set, i)));
@@ -96,7 +113,9 @@ Worksheet mixedWorksheet(int levelNumber, int set, int count)
     if (times == nullptr || into == nullptr)
         return {};
     Worksheet sheet;
-    sheet.title = sentence("Multiplication and division, level %1", {std::to_string(levelNumber)});
+    // TRANSLATORS: a worksheet's title: %1 is the level's number.
+    sheet.title =
+        sentence(translated("Worksheet", "Multiplication and division, level %1"), {std::to_string(levelNumber)});
     count = std::clamp(count, FewestOnWorksheet, MostOnWorksheet);
     for (int i = 0; i < count; ++i)
         sheet.problems.push_back(worksheetProblem(posed(i % 2 == 0 ? *times : *into, set, i / 2)));
@@ -107,8 +126,10 @@ Worksheet mixedWorksheet(int levelNumber, int set, int count)
 Worksheet listWorksheet(const std::vector<Problem>& problems, const std::string& name, int count)
 {
     Worksheet sheet;
-    sheet.title = "Problems from a teacher's list";
-    sheet.source = sentence("From the list %1", {name});
+    sheet.title = translated("Worksheet", "Problems from a teacher's list");
+    // TRANSLATORS: where a worksheet's problems come from: %1 is the list's
+    // file name.
+    sheet.source = sentence(translated("Worksheet", "From the list %1"), {name});
     count = std::clamp(count, FewestOnWorksheet, MostOnWorksheet);
     for (std::size_t i = 0; i < problems.size() && i < static_cast<std::size_t>(count); ++i)
         sheet.problems.push_back(worksheetProblem(problems[i]));

@@ -1,6 +1,8 @@
 #include "tutor/progress/progress_file.h"
 
 #include "core/file_bytes.h"
+#include "core/words.h"
+#include "tutor/exercise/sentence.h"
 
 #include <cerrno>
 #include <chrono>
@@ -40,9 +42,28 @@ private:
     FileDescriptor fd_;
 };
 
-std::string failure(const char* what, const std::string& path)
+enum class Failed { MakeFolder, Write, Read, Empty };
+
+// Why the file or its folder could not be used, for the learner: a whole
+// sentence for each thing tried, with the path and the system's reason.
+std::string failure(Failed what, const std::string& path, int error)
 {
-    return std::string(what) + " " + path + ": " + std::strerror(errno);
+    const std::string reason = std::strerror(error);
+    switch (what) {
+    case Failed::MakeFolder:
+        // TRANSLATORS: %1 is a folder's path, %2 the system's reason ("Permission denied").
+        return sentence(translated("ProgressFile", "Cannot make the folder %1: %2"), {path, reason});
+    case Failed::Write:
+        // TRANSLATORS: %1 is the progress file's path, %2 the system's reason.
+        return sentence(translated("ProgressFile", "Cannot write %1: %2"), {path, reason});
+    case Failed::Read:
+        // TRANSLATORS: %1 is the progress file's path, %2 the system's reason.
+        return sentence(translated("ProgressFile", "Cannot read %1: %2"), {path, reason});
+    case Failed::Empty:
+        break;
+    }
+    // TRANSLATORS: %1 is the progress file's path, %2 the system's reason.
+    return sentence(translated("ProgressFile", "Cannot empty %1: %2"), {path, reason});
 }
 
 bool writeAll(int fd, std::string_view bytes)
@@ -99,13 +120,13 @@ ProgressFile::ProgressFile(std::string folder)
 std::string ProgressFile::append(const ProgressRecord& record) const
 {
     if (!makeFolder(folder_))
-        return failure("Cannot make the folder", folder_);
+        return failure(Failed::MakeFolder, folder_, errno);
     const WriteLock lock(lockPath_);
     struct stat before {};
     const bool existed = ::stat(path_.c_str(), &before) == 0;
     const FileDescriptor fd(::open(path_.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0600));
     if (!fd.valid())
-        return failure("Cannot write", path_);
+        return failure(Failed::Write, path_, errno);
     std::string line = recordLine(record);
     // A line cut short by a crash stays as it is, on a line of its own.
     const off_t size = ::lseek(fd.get(), 0, SEEK_END);
@@ -113,7 +134,7 @@ std::string ProgressFile::append(const ProgressRecord& record) const
     if (size > 0 && ::pread(fd.get(), &last, 1, size - 1) == 1 && last != '\n')
         line = "\n" + line;
     if (!writeAll(fd.get(), line) || ::fsync(fd.get()) != 0)
-        return failure("Cannot write", path_);
+        return failure(Failed::Write, path_, errno);
     if (!existed)
         syncFolder(folder_);
     return {};
@@ -123,7 +144,7 @@ ProgressRead ProgressFile::read(std::string* error) const
 {
     const FileBytes file = readPlainFile(path_, SIZE_MAX);
     if (file.error != 0 && file.error != ENOENT && error)
-        *error = std::string("Cannot read ") + path_ + ": " + std::strerror(file.error);
+        *error = failure(Failed::Read, path_, file.error);
     return readProgress(file.bytes);
 }
 
@@ -132,9 +153,9 @@ std::string ProgressFile::forget() const
     const WriteLock lock(lockPath_);
     const FileDescriptor fd(::open(path_.c_str(), O_WRONLY | O_CLOEXEC));
     if (!fd.valid())
-        return errno == ENOENT ? std::string() : failure("Cannot empty", path_);
+        return errno == ENOENT ? std::string() : failure(Failed::Empty, path_, errno);
     if (::ftruncate(fd.get(), 0) != 0 || ::fsync(fd.get()) != 0)
-        return failure("Cannot empty", path_);
+        return failure(Failed::Empty, path_, errno);
     return {};
 }
 

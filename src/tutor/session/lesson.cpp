@@ -1,5 +1,6 @@
 #include "tutor/session/lesson.h"
 
+#include "core/words.h"
 #include "tutor/exercise/sentence.h"
 
 namespace rods {
@@ -156,7 +157,8 @@ Lesson::Outcome Lesson::answer(std::string_view typed)
         break;
     }
     typed_[*open] = simplified(typed);
-    outcome = settle(*open, attempt.message.empty() ? std::string("Right!") : "Right! " + attempt.message);
+    const std::string right = translated("Verdict", "Right!");
+    outcome = settle(*open, attempt.message.empty() ? right : right + " " + attempt.message);
     outcome.kind = Outcome::Kind::Right;
     return outcome;
 }
@@ -184,9 +186,11 @@ Lesson::Outcome Lesson::settle(std::size_t question, const std::string& verdict)
     if (outcome.finished)
         verdicts_[question] =
             verdict + " " + std::visit([](const auto& exercise) { return exercise.closing(); }, exercise_);
-    else if (outcome.stepDone)
-        verdicts_[question] = verdict + " " + sentence("Press Next for step %1.", {std::to_string(step_ + 2)});
-    else {
+    else if (outcome.stepDone) {
+        // TRANSLATORS: %1 is the number of the next step.
+        const std::string next = translated("Verdict", "Press Next for step %1.");
+        verdicts_[question] = verdict + " " + sentence(next, {std::to_string(step_ + 2)});
+    } else {
         // The step's next question is asked at once. The verdict goes before
         // its words, not under its box, which would give it to the wrong
         // question: "295 − 258 = [ ]" over "The answer is 6.".
@@ -219,7 +223,9 @@ StepView Lesson::viewOf(int step, bool practising, std::optional<std::size_t> op
     const AnswersSoFar answers{practising, open, typed_, verdicts_, mark_};
     StepView view = std::visit([&](const auto& exercise) { return exercise.view(step, answers); }, exercise_);
     if (view.hasSteps) {
-        view.counter = sentence("Step %1 of %2", {std::to_string(step + 1), std::to_string(stepCount())});
+        // TRANSLATORS: which step of the working is shown: %1 of all %2.
+        const std::string counter = translated("Step", "Step %1 of %2");
+        view.counter = sentence(counter, {std::to_string(step + 1), std::to_string(stepCount())});
         view.canGoBack = step > 0;
         view.canGoOn = step < (practising ? lastReachable() : stepCount() - 1);
     }

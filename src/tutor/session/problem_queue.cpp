@@ -1,5 +1,6 @@
 #include "tutor/session/problem_queue.h"
 
+#include "core/words.h"
 #include "tutor/exercise/sentence.h"
 #include "tutor/problems/problem_sets.h"
 
@@ -7,7 +8,10 @@ namespace rods {
 
 std::string positionInWords(const PosedProblem& posed)
 {
-    return sentence("Problem %1 of %2", {std::to_string(posed.number), std::to_string(posed.count)});
+    // TRANSLATORS: which problem of a set or a list is being worked: %1 of
+    // all %2.
+    return sentence(translated("Problem", "Problem %1 of %2"),
+                    {std::to_string(posed.number), std::to_string(posed.count)});
 }
 
 void ProblemQueue::chooseLevel(const Level& level, int set)

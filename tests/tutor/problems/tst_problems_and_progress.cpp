@@ -133,7 +133,7 @@ void TestProblemsAndProgress::everyLevelKeepsItsPromise()
     for (Operation operation : {Operation::Multiply, Operation::Divide}) {
         QCOMPARE(levels(operation).size(), 10u);
         for (const Level& level : levels(operation)) {
-            const QString name = QString::fromStdString(level.practises);
+            const QString name = QString::fromStdString(translated(level.practises));
             for (int round = 0; round < 60; ++round) {
                 const int set = round == 0 ? FirstSet : round == 1 ? LastSet : random.bounded(FirstSet, LastSet + 1);
                 const std::vector<Problem> problems = problemSet(level, set);
@@ -174,8 +174,8 @@ void TestProblemsAndProgress::everyLevelKeepsItsPromise()
         }
     }
     // The promises in words, as the README lists them.
-    QCOMPARE(findLevel(Operation::Multiply, 3)->practises, "3 rods × 1 digit, with carries");
-    QCOMPARE(findLevel(Operation::Divide, 4)->practises, "1-digit divisor, a 0 in the quotient");
+    QCOMPARE(translated(findLevel(Operation::Multiply, 3)->practises), "3 rods × 1 digit, with carries");
+    QCOMPARE(translated(findLevel(Operation::Divide, 4)->practises), "1-digit divisor, a 0 in the quotient");
     QVERIFY(findLevel(Operation::Divide, 11) == nullptr && findLevel(Operation::Multiply, 0) == nullptr);
 }
 
