@@ -19,5 +19,7 @@ xgettext --from-code=UTF-8 --language=C++ --no-wrap --sort-by-file -k \
     -f "$work.files" -o "$work.code"
 xgettext --from-code=UTF-8 --no-wrap --add-comments=TRANSLATORS: -o "$work.data" \
     data/io.github.numberingrods.NumberingRods.desktop data/io.github.numberingrods.NumberingRods.metainfo.xml
+# Both are UTF-8 (the sources say so with --from-code); the template says it.
+sed -i 's/charset=CHARSET/charset=UTF-8/' "$work.code" "$work.data"
 msgcat --no-wrap --use-first -o "$out" "$work.code" "$work.data"
 rm -f "$work.files" "$work.code" "$work.data"
