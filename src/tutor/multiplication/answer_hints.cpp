@@ -208,23 +208,25 @@ std::string hintInWords(const AnswerCheck& check, const std::vector<Place>& plac
                          {std::to_string(check.typedDigit)}));
         else
             // TRANSLATORS: %n is 2 or more.
+            // xgettext:no-c-format
             add(translatedCount("Hint", "The first %n digit are too many.", "The first %n digits are too many.",
                                 static_cast<long long>(check.typedLength - check.rightLength)));
         break;
     case Slip::Swapped: {
         const std::string here = std::to_string(check.rightDigit);
         const std::string next = std::to_string(check.typedDigit);
-        // TRANSLATORS: %1 and %2 are the two digits, %3 names the diagonal
-        // that gives %1 ("the third diagonal from the right").
-        add(kind == PlaceKind::Diagonal
-                ? sentence(translated("Hint", "The %1 and the %2 have changed places: %3 gives %1, and the next "
-                                              "diagonal to its left gives %2."),
-                           {here, next, diagonalInSentence(check.place)})
-                // TRANSLATORS: %1 and %2 are the two digits, %3 names the
-                // column that gives %1 ("the tens column").
-                : sentence(translated("Hint", "The %1 and the %2 have changed places: %3 gives %1, and the next "
-                                              "column to its left gives %2."),
-                           {here, next, columnInSentence(check.place)}));
+        if (kind == PlaceKind::Diagonal)
+            // TRANSLATORS: %1 and %2 are the two digits, %3 names the diagonal
+            // that gives %1 ("the third diagonal from the right").
+            add(sentence(translated("Hint", "The %1 and the %2 have changed places: %3 gives %1, and the next "
+                                            "diagonal to its left gives %2."),
+                         {here, next, diagonalInSentence(check.place)}));
+        else
+            // TRANSLATORS: %1 and %2 are the two digits, %3 names the column
+            // that gives %1 ("the tens column").
+            add(sentence(translated("Hint", "The %1 and the %2 have changed places: %3 gives %1, and the next "
+                                            "column to its left gives %2."),
+                         {here, next, columnInSentence(check.place)}));
         break;
     }
     default:

@@ -109,7 +109,9 @@ Practice::Attempt Practice::answer(std::size_t step, std::string_view typed)
     if (question.placeZeros > 0 && zeros > rowZeros && !writtenInPlace && typedDigits.size() > question.answer.size()) {
         // Zeros typed for the place, but not as many as it has.
         // TRANSLATORS: how many zeros an answer ends in ("3 zeros").
+        // xgettext:no-c-format
         const std::string typedZeros = translatedCount("Hint", "%n zero", "%n zeros", static_cast<long long>(zeros));
+        // xgettext:no-c-format
         const std::string placeZeros =
             translatedCount("Hint", "%n zero", "%n zeros", static_cast<long long>(rowZeros + question.placeZeros));
         // TRANSLATORS: %1 is how many zeros the answer typed ends in ("1

@@ -58,10 +58,11 @@ std::string halvesInWords(const Reading& reading, const RowReading& row, std::si
     std::vector<std::string> names;
     // Diagonal j joins the units of rod n - j and the tens of rod n - j + 1
     // (rods 1 to n from the left).
-    if (j < rodCount)
+    if (j < rodCount) {
+        const std::string rod = std::to_string(reading.rods[rodCount - 1 - j]);
         // TRANSLATORS: the units half of a rod's cell: %1 is the rod's digit.
-        names.push_back(
-            sentence(translated("Step", "the units of %1"), {std::to_string(reading.rods[rodCount - 1 - j])}));
+        names.push_back(sentence(translated("Step", "the units of %1"), {rod}));
+    }
     if (j > 0)
         // TRANSLATORS: the tens half of a rod's cell: %1 is the rod's digit.
         names.push_back(sentence(translated("Step", "the tens of %1"), {std::to_string(reading.rods[rodCount - j])}));
@@ -99,9 +100,10 @@ constexpr std::array<std::array<MarkedText, 3>, 3> ProductWords{{
         // the product ("307 × 12 = 3684").
         mark("Step", "Add the rows column by column from the right, as the lines show, and carry where a column makes "
                      "10 or more. So %1."),
+        // TRANSLATORS: %1 is the product ("307 × 12 = 3684"), the same as the list shows.
         mark("Step", "Add the rows column by column from the right, as the lines show, and carry where a column makes "
                      "10 or more. So %1, the product in the list."),
-        // TRANSLATORS: %2 is the product as the list shows it, rounded.
+        // TRANSLATORS: %1 is the product ("307 × 12 = 3684"), %2 the product as the list shows it, rounded.
         mark("Step", "Add the rows column by column from the right, as the lines show, and carry where a column makes "
                      "10 or more. So %1. The list shows this product as %2, rounded to 15 significant digits."),
     },
@@ -109,14 +111,18 @@ constexpr std::array<std::array<MarkedText, 3>, 3> ProductWords{{
         // TRANSLATORS: the end of the last step, where every digit of the
         // multiplicand is 0: %1 is the product ("307 × 0 = 0").
         mark("Step", "Every row is 0, so %1."),
+        // TRANSLATORS: %1 is the product ("307 × 12 = 3684"), the same as the list shows.
         mark("Step", "Every row is 0, so %1, the product in the list."),
+        // TRANSLATORS: %1 is the product ("307 × 12 = 3684"), %2 the product as the list shows it, rounded.
         mark("Step", "Every row is 0, so %1. The list shows this product as %2, rounded to 15 significant digits."),
     },
     {
         // TRANSLATORS: the end of the last step, where one row only is not 0:
         // %1 is the product ("307 × 20 = 6140").
         mark("Step", "Only one row is not 0, so it is the product: %1."),
+        // TRANSLATORS: %1 is the product ("307 × 12 = 3684"), the same as the list shows.
         mark("Step", "Only one row is not 0, so it is the product: %1, the product in the list."),
+        // TRANSLATORS: %1 is the product ("307 × 12 = 3684"), %2 the product as the list shows it, rounded.
         mark("Step", "Only one row is not 0, so it is the product: %1. The list shows this product as %2, rounded to "
                      "15 significant digits."),
     },
@@ -176,11 +182,10 @@ std::vector<std::string> columnLines(const Reading& reading)
     std::vector<std::string> lines;
     for (std::size_t c = 0; c < reading.columns.size(); ++c) {
         const Place& column = reading.columns[c];
+        const std::string sum = sumInWords(column.parts, column.in, column.result);
         // TRANSLATORS: a column of the rows added: %1 names its place
         // ("units"), %2 is its sum ("3 + 1 carried = 4").
-        lines.push_back(
-            sentence(translated("ColumnLine", "%1: %2"),
-                     {placeLabel(static_cast<int>(c)), sumInWords(column.parts, column.in, column.result)}));
+        lines.push_back(sentence(translated("ColumnLine", "%1: %2"), {placeLabel(static_cast<int>(c)), sum}));
     }
     return lines;
 }
