@@ -1,6 +1,7 @@
 #include "tutor/exercise/answer_check.h"
 
 #include "core/digits.h"
+#include "core/words.h"
 
 #include <optional>
 #include <string>
@@ -73,11 +74,15 @@ TypedAnswer readAnswer(std::string_view typedAsIs)
         if (isBlank(c))
             continue;
         if (c < '0' || c > '9')
-            return {std::nullopt, "An answer is made of digits only. Type the digits 0 to 9, then press Check."};
+            // TRANSLATORS: "Check" is the button that checks an answer.
+            return {
+                std::nullopt,
+                translated("Refusal", "An answer is made of digits only. Type the digits 0 to 9, then press Check.")};
         digits += c;
     }
     if (digits.empty())
-        return {std::nullopt, "Type your answer in digits first, then press Check."};
+        // TRANSLATORS: "Check" is the button that checks an answer.
+        return {std::nullopt, translated("Refusal", "Type your answer in digits first, then press Check.")};
     return {withoutLeadingZeros(std::move(digits)), {}};
 }
 

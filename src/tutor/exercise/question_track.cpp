@@ -1,5 +1,6 @@
 #include "tutor/exercise/question_track.h"
 
+#include "core/words.h"
 #include "tutor/exercise/sentence.h"
 
 #include <algorithm>
@@ -20,7 +21,7 @@ std::size_t QuestionTrack::answered() const
 TypedAnswer QuestionTrack::read(std::size_t question, std::string_view typed) const
 {
     if (question >= size() || states_[question] != QuestionState::Open)
-        return {std::nullopt, "This step is done already."};
+        return {std::nullopt, translated("Refusal", "This step is done already.")};
     return readAnswer(typed);
 }
 
@@ -56,7 +57,9 @@ std::size_t QuestionTrack::shown() const
 
 std::string QuestionTrack::tally() const
 {
-    return sentence("Right at the first try: %1 of %2", {std::to_string(rightFirst()), std::to_string(size())});
+    // TRANSLATORS: %1 answers right at the first try of %2 questions.
+    return sentence(translated("Tally", "Right at the first try: %1 of %2"),
+                    {std::to_string(rightFirst()), std::to_string(size())});
 }
 
 } // namespace rods

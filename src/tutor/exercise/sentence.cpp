@@ -60,6 +60,22 @@ std::string counted(std::size_t count, std::string_view one, std::string_view ma
     return std::to_string(count) + " " + std::string(count == 1 ? one : many);
 }
 
+std::string listed(const std::vector<std::string>& items)
+{
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i == 0)
+            text = items[i];
+        else if (i + 1 < items.size())
+            // TRANSLATORS: the items of a list so far, then one more: "1, 6".
+            text = sentence(translated("List", "%1, %2"), {text, items[i]});
+        else
+            // TRANSLATORS: the items of a list so far, then the last one: "1, 6 and 7".
+            text = sentence(translated("List", "%1 and %2"), {text, items[i]});
+    }
+    return text;
+}
+
 std::string joined(const std::vector<std::string>& parts, std::string_view separator)
 {
     std::string text;

@@ -19,9 +19,10 @@ enum class PlaceKind { Diagonal, Column };
 // the one typed, and a forgotten or an extra carry, two digits swapped or
 // digits too many named as such. `whole` names what the answer should be
 // ("307 × 2"). Where the learner wrote a row in its place, with `placeZeros`
-// zeros that were taken off before the check, the lengths are said both ways.
+// zeros that were taken off before the check, the lengths are said both ways,
+// `inPlace` saying where ("in the tens place").
 [[nodiscard]] std::string hintInWords(const AnswerCheck& check, const std::vector<Place>& places, PlaceKind kind,
                                       std::string_view whole, std::size_t placeZeros = 0,
-                                      std::string_view placeName = {});
+                                      std::string_view inPlace = {});
 
 } // namespace rods

@@ -1,5 +1,6 @@
 #include "tutor/multiplication/multiplication_exercise.h"
 
+#include "core/words.h"
 #include "tutor/exercise/sentence.h"
 #include "tutor/multiplication/reading_words.h"
 
@@ -75,10 +76,15 @@ StepView MultiplicationExercise::view(int step, const AnswersSoFar& answers) con
     if (!view.practising)
         return view;
     const StepQuestion& question = practice_.question(index);
-    std::string name = sentence("Answer for step %1 of %2: %3",
-                                {std::to_string(step + 1), std::to_string(stepCount()), question.asked.text()});
-    if (question.kind == PlaceKind::Column)
-        name += ", the sum of the rows";
+    // TRANSLATORS: what a screen reader calls the answer box: %1 is the
+    // step's number, %2 how many steps there are, %3 the question ("307 × 2").
+    const std::string row = translated("Answer", "Answer for step %1 of %2: %3");
+    // TRANSLATORS: what a screen reader calls the answer box of the last
+    // step, which adds the rows: %1 is its number, %2 how many steps there
+    // are, %3 the question ("307 × 12").
+    const std::string sum = translated("Answer", "Answer for step %1 of %2: %3, the sum of the rows");
+    const std::string name = sentence(question.kind == PlaceKind::Column ? sum : row,
+                                      {std::to_string(step + 1), std::to_string(stepCount()), question.asked.text()});
     view.answer = AnswerView{question.asked, name, answers.typed[index], answers.verdicts[index], open};
     view.tally = practice_.track().tally();
     return view;

@@ -1,7 +1,8 @@
 #include "tutor/multiplication/practice.h"
 
-#include "core/place_names.h"
+#include "core/words.h"
 #include "tutor/exercise/sentence.h"
+#include "tutor/multiplication/place_phrases.h"
 #include "tutor/multiplication/reading_words.h"
 
 #include <algorithm>
@@ -97,23 +98,34 @@ Practice::Attempt Practice::answer(std::size_t step, std::string_view typed)
         track_.right(step);
         attempt.outcome = Attempt::Outcome::Right;
         if (writtenInPlace)
-            attempt.message =
-                sentence("%1 = %2, written %3 in the %4 place.",
-                         {question.asked.text(), question.answer, typedDigits, placeName(question.place)});
+            // TRANSLATORS: a right answer written in its place: %1 is the
+            // question ("307 × 1"), %2 its answer, %3 the digits typed, %4
+            // the place ("in the tens place").
+            attempt.message = sentence(translated("Answer", "%1 = %2, written %3 %4."),
+                                       {question.asked.text(), question.answer, typedDigits, inPlace(question.place)});
         return attempt;
     }
     attempt.outcome = Attempt::Outcome::Wrong;
     if (question.placeZeros > 0 && zeros > rowZeros && !writtenInPlace && typedDigits.size() > question.answer.size()) {
         // Zeros typed for the place, but not as many as it has.
-        attempt.message = sentence("Your answer ends in %1, but %2 written in the %3 place ends in %4.",
-                                   {counted(zeros, "zero", "zeros"), question.asked.text(), placeName(question.place),
-                                    counted(rowZeros + question.placeZeros, "zero", "zeros")});
+        // TRANSLATORS: how many zeros an answer ends in ("3 zeros").
+        // xgettext:no-c-format
+        const std::string typedZeros = translatedCount("Hint", "%n zero", "%n zeros", static_cast<long long>(zeros));
+        // xgettext:no-c-format
+        const std::string placeZeros =
+            translatedCount("Hint", "%n zero", "%n zeros", static_cast<long long>(rowZeros + question.placeZeros));
+        // TRANSLATORS: %1 is how many zeros the answer typed ends in ("1
+        // zero"), %2 the question ("307 × 1"), %3 its place ("in the tens
+        // place"), %4 how many zeros it ends in there.
+        attempt.message = sentence(translated("Hint", "Your answer ends in %1, but %2 written %3 ends in %4."),
+                                   {typedZeros, question.asked.text(), inPlace(question.place), placeZeros});
         attempt.slip = SlipKind::PlaceZeros;
         track_.wrong(step, *attempt.slip);
         return attempt;
     }
-    attempt.message = hintInWords(check, question.places, question.kind, question.asked.text(),
-                                  writtenInPlace ? question.placeZeros : 0, placeName(question.place));
+    attempt.message =
+        hintInWords(check, question.places, question.kind, question.asked.text(),
+                    writtenInPlace ? question.placeZeros : 0, writtenInPlace ? inPlace(question.place) : std::string());
     if (check.place < question.places.size())
         attempt.markedPlace = check.place;
     attempt.slip = slipKindOf(check.slip);
@@ -126,13 +138,22 @@ std::string Practice::summary() const
     if (steps() == 0)
         return {};
     const std::size_t right = track_.rightFirst();
+    const auto count = static_cast<long long>(steps());
     if (right == steps() && steps() == 1)
-        return sentence("Well done! %1, and its only step was right at the first try.", {product_});
+        // TRANSLATORS: %1 is the product worked ("307 × 12 = 3684").
+        return sentence(translated("Summary", "Well done! %1, and its only step was right at the first try."),
+                        {product_});
     if (right == steps())
-        return sentence("Well done! %1, and all %2 steps were right at the first try.",
-                        {product_, std::to_string(steps())});
-    return sentence("Finished: %1. Right at the first try: %2 of %3.",
-                    {product_, std::to_string(right), counted(steps(), "step", "steps")});
+        // TRANSLATORS: %1 is the product worked ("307 × 12 = 3684"); %n is 2
+        // or more (one step has a text of its own).
+        return sentence(translatedCount("Summary", "Well done! %1, and its %n step was right at the first try.",
+                                        "Well done! %1, and all %n steps were right at the first try.", count),
+                        {product_});
+    // TRANSLATORS: %1 is the product worked ("307 × 12 = 3684"), %2 how many
+    // steps were right at the first try, %n how many steps there were.
+    return sentence(translatedCount("Summary", "Finished: %1. Right at the first try: %2 of %n step.",
+                                    "Finished: %1. Right at the first try: %2 of %n steps.", count),
+                    {product_, std::to_string(right)});
 }
 
 } // namespace rods

@@ -2,6 +2,8 @@
 
 #include "core/board_state.h"
 #include "core/numbers.h"
+#include "core/words.h"
+#include "tutor/exercise/sentence.h"
 #include "tutor/multiplication/reading_words.h"
 
 #include <cmath>
@@ -20,7 +22,11 @@ std::string factors(const ProductRecord& record) { return factorsOf(record).text
 
 std::string productSentence(const ProductRecord& record) { return factors(record) + " = " + record.listed; }
 
-std::string workingTitle(const ProductRecord& record) { return "Working: " + factors(record); }
+std::string workingTitle(const ProductRecord& record)
+{
+    // TRANSLATORS: the heading of a working: %1 is the product ("307 × 12").
+    return sentence(translated("Working", "Working: %1"), {factors(record)});
+}
 
 Working workOut(const ProductRecord& record)
 {
@@ -28,19 +34,25 @@ Working workOut(const ProductRecord& record)
     const double m = record.multiplicand;
     const std::string shown = numberToText(m);
     if (record.rods.empty()) {
-        working.whyNot = "There are no rods on the board, so the multiplier is 0 and the product is 0: there is no "
-                         "row of the rods to read.";
+        working.whyNot = translated("Working", "There are no rods on the board, so the multiplier is 0 and the "
+                                               "product is 0: there is no row of the rods to read.");
     } else if (!std::isfinite(m) || std::fabs(m) > static_cast<double>(LargestReadMultiplicand)) {
-        working.whyNot = "The multiplicand " + shown
-                         + " has more than 15 digits. The rods are read step by step for multiplicands up to "
-                           "999,999,999,999,999.";
+        // TRANSLATORS: %1 is the multiplicand, %2 the largest one read step
+        // by step (999,999,999,999,999).
+        working.whyNot = sentence(translated("Working", "The multiplicand %1 has more than 15 digits. The rods are "
+                                                        "read step by step for multiplicands up to %2."),
+                                  {shown, groupedNumber(LargestReadMultiplicand)});
     } else if (m < 0.0) {
-        working.whyNot = "The multiplicand " + shown
-                         + " is less than 0. The rods are read step by step for whole numbers from 0 up.";
+        // TRANSLATORS: %1 is the multiplicand.
+        working.whyNot = sentence(translated("Working", "The multiplicand %1 is less than 0. The rods are read step by "
+                                                        "step for whole numbers from 0 up."),
+                                  {shown});
     } else if (m != std::floor(m)) {
-        working.whyNot = "The multiplicand " + shown
-                         + " is not a whole number. The rods are read one whole digit at a time, so there is no "
-                           "step-by-step reading for it.";
+        // TRANSLATORS: %1 is the multiplicand.
+        working.whyNot = sentence(translated("Working", "The multiplicand %1 is not a whole number. The rods are read "
+                                                        "one whole digit at a time, so there is no step-by-step "
+                                                        "reading for it."),
+                                  {shown});
     } else {
         BoardState board;
         for (int digit : record.rods)
