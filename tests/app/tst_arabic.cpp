@@ -1,9 +1,11 @@
 #include "app/catalogues.h"
 #include "window/window_driver.h"
 #include "working_window/rods_picture.h"
+#include "working_window/worksheet_dialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -74,6 +76,12 @@ private Q_SLOTS:
         QTest::keyClick(answer, Qt::Key_Return);
         QVERIFY(answer->isReadOnly());
         QVERIFY(next->isEnabled());
+
+        // Qt's own words in Arabic too: the worksheet dialog's Close button.
+        auto* buttons = w->worksheetDialog()->findChild<QDialogButtonBox*>();
+        QVERIFY(buttons != nullptr && buttons->button(QDialogButtonBox::Close) != nullptr);
+        QVERIFY2(buttons->button(QDialogButtonBox::Close)->text() != "Close",
+                 qPrintable(buttons->button(QDialogButtonBox::Close)->text()));
     }
 };
 
