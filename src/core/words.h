@@ -59,6 +59,12 @@ struct MarkedText {
 // other they stand as they are.
 [[nodiscard]] std::string figures(std::string_view text);
 
+// A sentence with each stretch of figures in it set apart as `figures()`
+// sets one apart: "So 307 × 2 = 614." keeps "307 × 2 = 614" in its order
+// inside a sentence read from right to left. Figures already set apart stay
+// as they are.
+[[nodiscard]] std::string withFiguresApart(std::string_view sentence);
+
 // A number for a sentence, its digits grouped in threes as the language
 // groups them: 999,999,999,999,999 in English. Digits are 0 to 9 in every
 // language.

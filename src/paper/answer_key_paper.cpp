@@ -102,8 +102,12 @@ void writeAnswerKey(PaperPages& pages, const Worksheet& sheet)
             const double x = body.left() + entry.column * (width + gap);
             painter.setPen(Qt::black);
             painter.setFont(answerFont);
+            // "3. 307 × 12 = 3684" is figures, left to right in every language.
+            painter.save();
+            painter.setLayoutDirection(Qt::LeftToRight);
             painter.drawText(QRectF(x, entry.top, width, entry.answerHeight), Qt::AlignLeft | Qt::TextWordWrap,
                              entry.answer);
+            painter.restore();
             painter.setFont(partialsFont);
             painter.drawText(QRectF(x, entry.top + entry.answerHeight, width, entry.partialsHeight),
                              Qt::AlignLeft | Qt::TextWordWrap, entry.partials);

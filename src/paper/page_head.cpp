@@ -14,12 +14,16 @@ void drawPageHead(PaperPages& pages, const QString& what, int page, int pageCoun
     const QRectF body = pages.body();
     const QString number = uiText("PageHead", "Page %1 of %2").arg(page).arg(pageCount);
     const double numberWidth = metrics.horizontalAdvance(number);
-    const double baseline = body.top() + metrics.ascent();
     painter.setFont(font);
     painter.setPen(Qt::black);
-    painter.drawText(QPointF(body.left(), baseline),
-                     metrics.elidedText(what, Qt::ElideRight, body.width() - numberWidth - style.mm(6)));
-    painter.drawText(QPointF(body.right() - numberWidth, baseline), number);
+    // The title at the start of the line, the page's number at its end, in
+    // the language's reading order.
+    const double titleWidth = body.width() - numberWidth - style.mm(6);
+    painter.drawText(pages.inReadingOrder(QRectF(body.left(), body.top(), titleWidth, metrics.lineSpacing())),
+                     Qt::AlignLeft | Qt::AlignTop, metrics.elidedText(what, Qt::ElideRight, titleWidth));
+    painter.drawText(
+        pages.inReadingOrder(QRectF(body.right() - numberWidth, body.top(), numberWidth, metrics.lineSpacing())),
+        Qt::AlignLeft | Qt::AlignTop, number);
     const double rule = body.top() + metrics.lineSpacing() + style.mm(1);
     painter.setPen(QPen(Qt::gray, style.mm(0.2)));
     painter.drawLine(QLineF(body.left(), rule, body.right(), rule));

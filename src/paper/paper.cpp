@@ -77,7 +77,23 @@ PaperPages::PaperPages(QPagedPaintDevice& device)
     body_ = QRectF(0, 0, area.width(), area.height());
     top_ = body_.top();
     painter_.setRenderHint(QPainter::Antialiasing);
-    painter_.setLayoutDirection(Qt::LeftToRight);
+    // Words read in the language's direction; the drawings of figures (the
+    // rods, the long working, the columns, the squares) set left to right
+    // for themselves.
+    painter_.setLayoutDirection(QGuiApplication::layoutDirection());
+}
+
+QRectF PaperPages::inReadingOrder(const QRectF& fromTheLeft) const
+{
+    if (painter_.layoutDirection() != Qt::RightToLeft)
+        return fromTheLeft;
+    return {body_.left() + body_.right() - fromTheLeft.right(), fromTheLeft.top(), fromTheLeft.width(),
+            fromTheLeft.height()};
+}
+
+double PaperPages::inReadingOrder(double xFromTheLeft) const
+{
+    return painter_.layoutDirection() == Qt::RightToLeft ? body_.left() + body_.right() - xFromTheLeft : xFromTheLeft;
 }
 
 void PaperPages::newPage()

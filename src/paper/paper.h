@@ -54,6 +54,11 @@ public:
     void write(const QString& text, const QFont& font);
     [[nodiscard]] double textHeight(const QString& text, const QFont& font, double width) const;
     [[nodiscard]] int pageCount() const { return pages_; }
+    // Where a piece of the page stands in the language's reading order: as
+    // given (from the left) in a language read left to right, mirrored
+    // across the body in one read right to left.
+    [[nodiscard]] QRectF inReadingOrder(const QRectF& fromTheLeft) const;
+    [[nodiscard]] double inReadingOrder(double xFromTheLeft) const;
 
 private:
     QPagedPaintDevice& device_;

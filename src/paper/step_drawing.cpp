@@ -4,6 +4,7 @@
 #include "drawings/flowing_lines.h"
 #include "drawings/text_lines.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 
 namespace rods {
@@ -76,7 +77,9 @@ double StepDrawing::layOut(double width, double pictureLimit, const QPaintDevice
 void StepDrawing::paint(QPainter& painter, QPointF topLeft)
 {
     painter.save();
-    painter.setLayoutDirection(Qt::LeftToRight);
+    // Words in the language's direction; the rods and the long working are
+    // drawn left to right by their own drawings.
+    painter.setLayoutDirection(QGuiApplication::layoutDirection());
     const QColor ink = style_.colours().color(QPalette::WindowText);
     double y = topLeft.y();
     if (counterHeight_ > 0) {

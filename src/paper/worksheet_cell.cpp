@@ -51,7 +51,11 @@ void WorksheetCell::draw(QPainter& painter, const PaperStyle& style, QPointF top
     const QFont heading = style.font(HeadingPoints, true);
     painter.setFont(heading);
     painter.setPen(Qt::black);
+    // "3. 307 × 12 =" is figures, left to right in every language.
+    painter.save();
+    painter.setLayoutDirection(Qt::LeftToRight);
     painter.drawText(topLeft + QPointF(0, QFontMetricsF(heading, painter.device()).ascent()), heading_);
+    painter.restore();
     QPointF at = topLeft + QPointF(0, style.mm(HeadingHeight));
     if (rods_) {
         QFont digits = style.font(RodsChart::DigitPoints, true);

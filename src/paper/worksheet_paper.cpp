@@ -36,12 +36,16 @@ void drawFirstPageHead(PaperPages& pages, const Worksheet& sheet)
     painter.setFont(titleFont);
     const QString title = fromUtf8(sheet.heading.empty() ? sheet.title : sheet.heading);
     const QFontMetricsF titleMetrics(titleFont, painter.device());
-    painter.drawText(QPointF(body.left(), top + titleMetrics.ascent()),
-                     titleMetrics.elidedText(title, Qt::ElideRight, body.width()));
+    // Each piece where the language reads it first: from the left, or
+    // mirrored from the right.
+    auto write = [&](double left, double lineTop, double width, const QFontMetricsF& metrics, const QString& text) {
+        painter.drawText(pages.inReadingOrder(QRectF(left, lineTop, width, metrics.lineSpacing())),
+                         Qt::AlignLeft | Qt::AlignTop, metrics.elidedText(text, Qt::ElideRight, width));
+    };
+    write(body.left(), top, body.width(), titleMetrics, title);
     painter.setFont(sourceFont);
     const QFontMetricsF sourceMetrics(sourceFont, painter.device());
-    painter.drawText(QPointF(body.left(), top + style.mm(9) + sourceMetrics.ascent()),
-                     sourceMetrics.elidedText(fromUtf8(sheet.source), Qt::ElideRight, body.width()));
+    write(body.left(), top + style.mm(9), body.width(), sourceMetrics, fromUtf8(sheet.source));
 
     const double baseline = top + style.mm(21);
     const QFontMetricsF metrics(nameFont, painter.device());
@@ -50,14 +54,19 @@ void drawFirstPageHead(PaperPages& pages, const Worksheet& sheet)
     const QString name = uiText("Worksheet", "Name");
     // TRANSLATORS: the word before the line a pupil writes the date on.
     const QString date = uiText("Worksheet", "Date");
-    painter.drawText(QPointF(body.left(), baseline), name);
-    const double nameEnd = body.left() + metrics.horizontalAdvance(name) + style.mm(2);
+    const double nameWidth = metrics.horizontalAdvance(name);
+    const double dateWidth = metrics.horizontalAdvance(date);
+    const double nameEnd = body.left() + nameWidth + style.mm(2);
     const double dateStart = body.left() + body.width() * 0.65;
-    painter.drawText(QPointF(dateStart, baseline), date);
+    write(body.left(), baseline - metrics.ascent(), nameWidth + 1, metrics, name);
+    write(dateStart, baseline - metrics.ascent(), dateWidth + 1, metrics, date);
     painter.setPen(QPen(Qt::black, style.mm(0.25)));
     const double line = baseline + style.mm(1);
-    painter.drawLine(QLineF(nameEnd, line, dateStart - style.mm(6), line));
-    painter.drawLine(QLineF(dateStart + metrics.horizontalAdvance(date) + style.mm(2), line, body.right(), line));
+    auto rule = [&](double from, double to) {
+        painter.drawLine(QLineF(pages.inReadingOrder(from), line, pages.inReadingOrder(to), line));
+    };
+    rule(nameEnd, dateStart - style.mm(6));
+    rule(dateStart + dateWidth + style.mm(2), body.right());
 }
 
 } // namespace

@@ -5,34 +5,6 @@
 #include <vector>
 
 namespace rods {
-namespace {
-
-// A number or a sum: digits, with nothing but blanks, signs and the marks
-// between groups of digits besides ("5 + 5 + 1 = 11", "98 − 43", "1,000").
-bool isFigures(std::string_view value)
-{
-    static constexpr std::string_view Signs[] = {"\u2212", "\u00d7", "\u00f7", "\u202f"}; // − × ÷, narrow space
-    bool digit = false;
-    for (std::size_t i = 0; i < value.size();) {
-        bool sign = false;
-        for (std::string_view each : Signs)
-            if (value.substr(i, each.size()) == each) {
-                i += each.size();
-                sign = true;
-                break;
-            }
-        if (sign)
-            continue;
-        const char c = value[i++];
-        if (c >= '0' && c <= '9')
-            digit = true;
-        else if (std::string_view(" +-=,.:()").find(c) == std::string_view::npos)
-            return false;
-    }
-    return digit;
-}
-
-} // namespace
 
 std::string sentence(std::string_view pattern, std::initializer_list<std::string_view> arguments)
 {
@@ -43,16 +15,15 @@ std::string sentence(std::string_view pattern, std::initializer_list<std::string
         if (pattern[i] == '%' && next >= '1' && next <= '9') {
             const auto index = static_cast<std::size_t>(next - '1');
             if (index < values.size()) {
-                // A number or a sum reads left to right in any sentence.
-                const std::string_view value = values[index];
-                text += isFigures(value) ? figures(value) : std::string(value);
+                text += values[index];
                 ++i;
                 continue;
             }
         }
         text += pattern[i];
     }
-    return text;
+    // Numbers and sums read left to right in any sentence.
+    return withFiguresApart(text);
 }
 
 std::string counted(std::size_t count, std::string_view one, std::string_view many)
