@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPdfWriter>
 
 namespace rods {
@@ -99,6 +100,8 @@ QImage stepImage(const Lesson& lesson)
     image.fill(Qt::white);
     const PaperStyle style(DotsPerInch);
     QPainter painter(&image);
+    // Its title and words in the language's direction.
+    painter.setLayoutDirection(QGuiApplication::layoutDirection());
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const double margin = style.mm(6);
