@@ -95,6 +95,12 @@ void TestAnswerCheck::typedAnswers_data()
                                         << "999";
     QTest::newRow("mixed scripts") << "3\xd9\xa6 8\xef\xbc\x94"
                                    << "3684";
+    // Devanagari ६१४ (U+096C U+0967 U+096A), Thai ๖ (U+0E56), and a
+    // mathematical bold 9 (U+1D7D7, four bytes).
+    QTest::newRow("Devanagari") << "\xe0\xa5\xac\xe0\xa5\xa7\xe0\xa5\xaa"
+                                << "614";
+    QTest::newRow("Thai and a bold nine") << "\xe0\xb9\x96\xf0\x9d\x9f\x97"
+                                          << "69";
     // Next to the digits, but not digits: ٪ (U+066A), ۺ (U+06FA), ： (U+FF1A).
     QTest::newRow("Arabic percent") << "\xd9\xaa"
                                     << "";
