@@ -29,11 +29,4 @@ inline constexpr int SlipKinds = 13;
 [[nodiscard]] std::string_view slipName(SlipKind kind);
 [[nodiscard]] std::optional<SlipKind> slipNamed(std::string_view name);
 
-// What a count of them is called: "Forgotten carries".
-[[nodiscard]] std::string slipTitle(SlipKind kind);
-
-// For the learner: "Forgotten carries: 5. After each diagonal, check whether
-// it made 10 or more."
-[[nodiscard]] std::string slipAdvice(SlipKind kind, int count);
-
 } // namespace rods
