@@ -31,11 +31,11 @@ std::pair<char32_t, std::size_t> codePointAt(std::string_view text)
                                                 : 0;
     if (length == 0 || length > text.size())
         return {0, 0};
-    char32_t point = length == 1 ? first : first & (0x7F >> length);
+    char32_t point = length == 1 ? char32_t{first} : char32_t{first} & (char32_t{0x7F} >> length);
     for (std::size_t i = 1; i < length; ++i) {
         if ((byte(i) & 0xC0) != 0x80)
             return {0, 0};
-        point = (point << 6) | (byte(i) & 0x3F);
+        point = (point << 6) | static_cast<char32_t>(byte(i) & 0x3Fu);
     }
     return {point, length};
 }
