@@ -9,9 +9,14 @@
 namespace rods {
 namespace {
 
-constexpr std::string_view Version = "1";
-constexpr std::size_t Fields = 11;
+// Version 1 had no outcome: every record was a problem worked to the end.
+constexpr std::string_view FirstVersion = "1";
+constexpr std::string_view Version = "2";
+constexpr std::size_t FirstFields = 11;
+constexpr std::size_t Fields = 12;
 constexpr int MostSteps = 1000;
+constexpr std::string_view PupilTag = "pupil";
+constexpr std::size_t LongestPupilLine = 1024;
 
 constexpr std::string_view SourceNames[] = {"own", "level", "list"};
 
@@ -116,19 +121,27 @@ std::string recordLine(const ProgressRecord& record)
     std::string line = std::string(Version) + "\t" + record.time + "\t" + problemField(record.problem) + "\t"
                        + std::string(SourceNames[static_cast<std::size_t>(record.source)]) + "\t"
                        + std::to_string(record.level) + "\t" + std::to_string(record.set) + "\t"
-                       + std::to_string(record.steps) + "\t" + std::to_string(record.rightFirst) + "\t"
-                       + std::to_string(record.shown) + "\t" + (slips.empty() ? std::string("-") : slips);
+                       + (record.skipped ? "skipped" : "done") + "\t" + std::to_string(record.steps) + "\t"
+                       + std::to_string(record.rightFirst) + "\t" + std::to_string(record.shown) + "\t"
+                       + (slips.empty() ? std::string("-") : slips);
     return line + "\t" + hex(checksum(line)) + "\n";
 }
 
 std::optional<ProgressRecord> readRecordLine(std::string_view line)
 {
-    const std::vector<std::string_view> fields = split(line, '\t');
-    if (fields.size() != Fields || fields[0] != Version)
+    std::vector<std::string_view> fields = split(line, '\t');
+    const bool first = fields.size() == FirstFields && fields[0] == FirstVersion;
+    if (!first && (fields.size() != Fields || fields[0] != Version))
         return std::nullopt;
     if (hex(checksum(line.substr(0, line.size() - fields.back().size() - 1))) != fields.back())
         return std::nullopt;
     ProgressRecord record;
+    if (!first) {
+        if (fields[6] != "done" && fields[6] != "skipped")
+            return std::nullopt;
+        record.skipped = fields[6] == "skipped";
+        fields.erase(fields.begin() + 6);
+    }
     if (!wellFormedTime(fields[1]))
         return std::nullopt;
     record.time = std::string(fields[1]);
@@ -161,6 +174,30 @@ std::optional<ProgressRecord> readRecordLine(std::string_view line)
     return record;
 }
 
+std::string pupilLine(const std::string& name)
+{
+    const std::string line = std::string(PupilTag) + "\t" + name;
+    return line + "\t" + hex(checksum(line)) + "\n";
+}
+
+namespace {
+
+// The name a pupil line holds, or none when the line is not a whole one.
+std::optional<std::string> readPupilLine(std::string_view line)
+{
+    const std::vector<std::string_view> fields = split(line, '\t');
+    if (fields.size() != 3 || fields[0] != PupilTag || fields[1].empty() || line.size() > LongestPupilLine)
+        return std::nullopt;
+    if (hex(checksum(line.substr(0, line.size() - fields[2].size() - 1))) != fields[2])
+        return std::nullopt;
+    for (char c : fields[1])
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            return std::nullopt;
+    return std::string(fields[1]);
+}
+
+} // namespace
+
 ProgressRead readProgress(std::string_view contents)
 {
     ProgressRead read;
@@ -174,10 +211,14 @@ ProgressRead readProgress(std::string_view contents)
         contents.remove_prefix(end + 1);
         if (line.empty())
             continue;
-        if (std::optional<ProgressRecord> record = readRecordLine(line))
+        if (std::optional<ProgressRecord> record = readRecordLine(line)) {
             read.records.push_back(std::move(*record));
-        else
+        } else if (std::optional<std::string> pupil = readPupilLine(line)) {
+            if (read.pupil.empty())
+                read.pupil = std::move(*pupil);
+        } else {
             ++read.unreadable;
+        }
     }
     return read;
 }

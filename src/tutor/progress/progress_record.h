@@ -14,14 +14,16 @@ namespace rods {
 // Where a problem worked came from.
 enum class ProblemSource { Own, Level, List };
 
-// One problem a learner worked to the end in Work it yourself.
+// One problem a learner worked to the end in Work it yourself, or left for
+// the next one before its end.
 struct ProgressRecord {
     std::string time; // local time with its offset: "2026-12-07T19:12:02+01:00"
     Problem problem;
     ProblemSource source = ProblemSource::Own;
     int level = 0; // for a problem posed at a level: its level and set
     int set = 0;
-    int steps = 0; // the questions answered
+    bool skipped = false; // left with New problem before its end
+    int steps = 0;        // the questions answered
     int rightFirst = 0;
     int shown = 0;
     std::array<int, SlipKinds> slips{}; // per kind
@@ -34,7 +36,12 @@ struct ProgressRecord {
 // damaged or not a record.
 [[nodiscard]] std::optional<ProgressRecord> readRecordLine(std::string_view line);
 
+// The line that names the pupil whose records follow, written first into a
+// pupil's file so that the file says whose it is wherever it is copied.
+[[nodiscard]] std::string pupilLine(const std::string& name);
+
 struct ProgressRead {
+    std::string pupil;                   // as the file names them; empty if it does not
     std::vector<ProgressRecord> records; // in the order written
     std::size_t unreadable = 0;          // lines skipped
 };
