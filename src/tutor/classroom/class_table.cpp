@@ -75,11 +75,11 @@ std::string bestLevels(const PupilRow& row, const std::string& empty)
 
 std::string slipsMade(const PupilRow& row, const std::string& empty)
 {
+    // TRANSLATORS: a kind of slip and how many were made: "Forgotten carries (4)".
+    const std::string pattern = translated("ClassOverview", "%1 (%2)");
     std::vector<std::string> items;
     for (const auto& [kind, count] : row.slips)
-        // TRANSLATORS: a kind of slip and how many were made: "Forgotten carries (4)".
-        items.push_back(
-            sentence(translated("ClassOverview", "%1 (%2)"), {slipTitleWords(kind), std::to_string(count)}));
+        items.push_back(sentence(pattern, {slipTitleWords(kind), std::to_string(count)}));
     return items.empty() ? empty : itemsListed(items);
 }
 
