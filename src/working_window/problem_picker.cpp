@@ -27,7 +27,6 @@ ProblemPicker::ProblemPicker(QWidget* parent)
     , newProblem_(new QPushButton(uiText("ProblemPicker", "New problem"), this))
     , position_(new QLabel(this))
     , openList_(new QPushButton(uiText("ProblemPicker", "Open problems…"), this))
-    , progress_(new QPushButton(uiText("ProblemPicker", "Progress"), this))
     , message_(new QLabel(this))
 {
     setObjectName("ProblemPicker");
@@ -60,9 +59,6 @@ ProblemPicker::ProblemPicker(QWidget* parent)
     openList_->setObjectName("OpenProblems");
     openList_->setAccessibleDescription(
         uiText("ProblemPicker", "Loads a teacher's list of problems from a text file."));
-    progress_->setObjectName("Progress");
-    progress_->setAccessibleDescription(
-        uiText("ProblemPicker", "Shows the problems you have worked and the slips made most often."));
     message_->setObjectName("PickerMessage");
     message_->setTextFormat(Qt::PlainText);
     message_->setWordWrap(true);
@@ -81,7 +77,6 @@ ProblemPicker::ProblemPicker(QWidget* parent)
     row->addWidget(newProblem_);
     row->addWidget(position_, 1);
     row->addWidget(openList_);
-    row->addWidget(progress_);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(row);
@@ -104,7 +99,6 @@ ProblemPicker::ProblemPicker(QWidget* parent)
         if (!path.isEmpty())
             openList(path);
     });
-    connect(progress_, &QPushButton::clicked, this, &ProblemPicker::progressRequested);
 }
 
 void ProblemPicker::chooseFromBoxes()
@@ -117,6 +111,10 @@ void ProblemPicker::chooseFromBoxes()
         queue_.chooseLevel(*levelOfChoice(choice), set_->value());
     }
     position_->clear();
+    posed_ = 0;
+    finished_ = false;
+    listEndSaid_ = false;
+    Q_EMIT placeChanged();
 }
 
 void ProblemPicker::chooseLevel(Operation operation, int level, int set)
@@ -182,6 +180,16 @@ void ProblemPicker::openList(const QString& path)
 
 void ProblemPicker::poseNext()
 {
+    if (queue_.listDone() && !listEndSaid_) {
+        // The list waits at its end until it is asked for again.
+        listEndSaid_ = true;
+        // TRANSLATORS: "New problem" is the button of that name.
+        say(uiCount("ProblemPicker", "You have worked the %n problem of the list. Press New problem to start it again.",
+                    "You have worked all %n problems of the list. Press New problem to start it again.",
+                    static_cast<long long>(list_.size())));
+        return;
+    }
+    listEndSaid_ = false;
     const PosedProblem problem = queue_.next();
     if (!queue_.fromList() && set_->value() != problem.set) {
         // The set moved on after its tenth problem.
@@ -190,7 +198,71 @@ void ProblemPicker::poseNext()
     }
     position_->setText(fromUtf8(positionInWords(problem)));
     say({});
+    posed_ = problem.number;
+    finished_ = false;
+    Q_EMIT placeChanged();
     Q_EMIT posed(problem);
+}
+
+void ProblemPicker::finish()
+{
+    if (posed_ == 0 || finished_)
+        return;
+    finished_ = true;
+    Q_EMIT placeChanged();
+    if (queue_.listDone()) {
+        listEndSaid_ = true;
+        // TRANSLATORS: said when the last problem of a teacher's list is worked to the end.
+        say(uiCount("ProblemPicker", "You have worked the %n problem of the list.",
+                    "You have worked all %n problems of the list.", static_cast<long long>(list_.size())));
+    }
+}
+
+KeptPlace ProblemPicker::place() const
+{
+    KeptPlace place;
+    if (const Level* level = levelOfChoice(choice())) {
+        place.operation = level->operation;
+        place.level = level->number;
+        place.set = set();
+    }
+    place.posed = posed_;
+    place.finished = finished_;
+    if (!list_.empty()) {
+        place.list = list_;
+        place.listName = listName_.toStdString();
+    }
+    return place;
+}
+
+void ProblemPicker::resume(const KeptPlace& place)
+{
+    if (!place.list.empty()) {
+        list_ = place.list;
+        listName_ = fromUtf8(place.listName);
+        addListChoice(listName_, list_.size());
+    }
+    if (place.level > 0)
+        chooseLevel(place.operation, place.level, place.set);
+    else
+        chooseFromBoxes();
+    if (place.posed == 0)
+        return;
+    // The next problem is the one left open, or the one after the last
+    // worked; the learner goes on with New problem.
+    queue_.resumeAt(place.finished ? place.posed + 1 : place.posed);
+    posed_ = place.posed;
+    finished_ = place.finished;
+    PosedProblem last;
+    last.number = place.posed;
+    last.count = place.level > 0 ? static_cast<std::size_t>(ProblemsInSet) : list_.size();
+    position_->setText(fromUtf8(positionInWords(last)));
+    if (!place.finished)
+        // TRANSLATORS: %1 of %2 is the problem the learner left before its end; "New problem" is the button.
+        say(uiText("ProblemPicker", "You left off at problem %1 of %2. Press New problem to go on with it.")
+                .arg(last.number)
+                .arg(last.count));
+    listEndSaid_ = queue_.listDone();
 }
 
 void ProblemPicker::say(const QString& message)

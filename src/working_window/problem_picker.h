@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tutor/problems/problem_list.h"
+#include "tutor/session/kept_place.h"
 #include "tutor/session/problem_queue.h"
 
 #include <QWidget>
@@ -15,8 +16,9 @@ namespace rods {
 // The row of the Working window where the program poses problems: a level
 // (the levels of × and of ÷ in one list, and a teacher's list once one is
 // opened) and a set number, "New problem", and where the last problem posed
-// stands in its set or list. Opening a teacher's list and the learner's
-// progress start here too.
+// stands in its set or list. Opening a teacher's list starts here too. A
+// list's end is said, and the list starts again only when the learner asks
+// for its next problem once more.
 class ProblemPicker : public QWidget {
     Q_OBJECT
 
@@ -33,6 +35,13 @@ public:
     void openList(const QString& path);
     // Poses the next problem.
     void poseNext();
+    // Marks the problem posed last as worked to the end.
+    void finish();
+
+    // Where the learner stands, to keep between starts (without the pupil),
+    // and back: a problem left open is posed again.
+    [[nodiscard]] KeptPlace place() const;
+    void resume(const KeptPlace& place);
 
     // Says something about the problems or the progress, until the next
     // problem is posed.
@@ -48,7 +57,8 @@ public:
 
 Q_SIGNALS:
     void posed(const rods::PosedProblem& problem);
-    void progressRequested();
+    // The level, the set, the list or the problem posed changed.
+    void placeChanged();
 
 private:
     void chooseFromBoxes();
@@ -59,12 +69,14 @@ private:
     QPushButton* newProblem_;
     QLabel* position_;
     QPushButton* openList_;
-    QPushButton* progress_;
     QLabel* message_;
 
     ProblemQueue queue_;
     std::vector<Problem> list_;
     QString listName_;
+    std::size_t posed_ = 0; // the number of the problem posed last, 0 before one
+    bool finished_ = false;
+    bool listEndSaid_ = false;
 };
 
 } // namespace rods

@@ -7,13 +7,20 @@
 
 namespace rods {
 
-ProgressKeeper::ProgressKeeper(QWidget* window, ProblemPicker* picker)
+ProgressKeeper::ProgressKeeper(QWidget* window, ProblemPicker* picker, ProgressFile file)
     : window_(window)
     , picker_(picker)
+    , file_(std::move(file))
 {
 }
 
-ProgressFile ProgressKeeper::file() const { return ProgressFile(progressFolder()); }
+void ProgressKeeper::setFile(ProgressFile file)
+{
+    file_ = std::move(file);
+    refused_ = false;
+    if (progressWindow_)
+        progressWindow_->setFile(file_);
+}
 
 ProgressRecord ProgressKeeper::keep(ProgressRecord record, const std::optional<PosedProblem>& posed)
 {
@@ -24,7 +31,7 @@ ProgressRecord ProgressKeeper::keep(ProgressRecord record, const std::optional<P
         record.set = posed->set;
     }
     if (!refused_) {
-        const std::string failure = file().append(record);
+        const std::string failure = file_.append(record);
         if (!failure.empty()) {
             // Said once: the learner works on, and nothing else changes.
             refused_ = true;
@@ -41,12 +48,25 @@ ProgressRecord ProgressKeeper::keep(ProgressRecord record, const std::optional<P
 void ProgressKeeper::show()
 {
     if (!progressWindow_)
-        progressWindow_ = new ProgressWindow(file(), window_);
+        progressWindow_ = new ProgressWindow(file_, window_);
     else
         progressWindow_->refresh();
     progressWindow_->show();
     progressWindow_->raise();
     progressWindow_->activateWindow();
+}
+
+} // namespace rods
+
+namespace rods {
+
+void ProgressKeeper::showFiles(const QString& pupil, std::vector<std::string> files)
+{
+    auto* window = new ProgressWindow(pupil, std::move(files), window_);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace rods

@@ -5,6 +5,7 @@
 #include "drawings/screen_words.h"
 #include "drawings/text_lines.h"
 #include "tutor/multiplication/reading_words.h"
+#include "tutor/pupils/pupil_name.h"
 #include "working_window/answer_panel.h"
 #include "working_window/column_lines.h"
 #include "working_window/column_marks.h"
@@ -13,6 +14,8 @@
 #include "working_window/problem_line.h"
 #include "working_window/problem_picker.h"
 #include "working_window/progress_keeper.h"
+#include "working_window/pupil_bar.h"
+#include "working_window/pupil_keeper.h"
 #include "working_window/rods_picture.h"
 #include "working_window/step_buttons.h"
 #include "working_window/step_pane.h"
@@ -21,13 +24,16 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace rods {
 
-WorkingWindow::WorkingWindow(QWidget* parent)
+WorkingWindow::WorkingWindow(QWidget* parent, const QString& pupil)
     : QWidget(parent, Qt::Window)
+    , pupils_(std::make_unique<PupilKeeper>(progressFolder()))
+    , pupilBar_(new PupilBar(this))
     , picker_(new ProblemPicker(this))
     , problemLine_(new ProblemLine(this))
     , pane_(new StepPane(this))
@@ -40,6 +46,7 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     resize(860, 640);
 
     auto* column = new QVBoxLayout(this);
+    column->addWidget(pupilBar_);
     column->addWidget(picker_);
     column->addWidget(problemLine_);
     column->addWidget(pane_, 1);
@@ -47,7 +54,11 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     column->addWidget(buttons_);
     setTabOrder(answers_, buttons_->previous());
     paperMenu_ = std::make_unique<PaperMenu>(buttons_->paper(), this, picker_, lesson_);
-    progress_ = std::make_unique<ProgressKeeper>(this, picker_);
+    // The account's records from before pupils had files of their own are
+    // the account's pupil's; whoever starts.
+    const std::string earlier = pupils_->folders().adoptEarlierProgress(accountPupilName());
+    pupil_ = pupils_->startingPupil(pupil);
+    progress_ = std::make_unique<ProgressKeeper>(this, picker_, pupils_->folders().progressOf(pupil_.toStdString()));
     zoom_ = std::make_unique<WindowZoom>(
         WindowZoom::Widgets{this, pane_->explanation(), pane_->columns(), pane_->longWorking(), pane_->picture()},
         [this] { applyZoom(); });
@@ -61,7 +72,13 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     });
     connect(problemLine_, &ProblemLine::problemRequested, this, &WorkingWindow::showProblem);
     connect(picker_, &ProblemPicker::posed, this, &WorkingWindow::showPosed);
-    connect(picker_, &ProblemPicker::progressRequested, this, &WorkingWindow::showProgress);
+    connect(pupilBar_, &PupilBar::progressRequested, this, &WorkingWindow::showProgress);
+    connect(pupilBar_, &PupilBar::classRequested, this, &WorkingWindow::showClass);
+    connect(pupilBar_, &PupilBar::pupilChosen, this, &WorkingWindow::setPupil);
+    connect(picker_, &ProblemPicker::placeChanged, this, [this] {
+        if (!resuming_)
+            keepPlace();
+    });
     connect(answers_, &AnswerPanel::checkRequested, this, &WorkingWindow::checkAnswer);
     connect(answers_, &AnswerPanel::showAnswerRequested, this, &WorkingWindow::revealAnswer);
 
@@ -69,6 +86,36 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     connect(buttons_->next(), &QPushButton::clicked, this, [this] { goToStep(step() + 1); });
     addWindowKeys(this);
     showStep();
+    setPupil(pupil_);
+    if (!earlier.empty())
+        picker_->say(fromUtf8(earlier));
+}
+
+void WorkingWindow::setPupil(const QString& pupil)
+{
+    // A problem left open stays open in its pupil's place.
+    posed_.reset();
+    pupil_ = pupil;
+    progress_->setFile(pupils_->folders().progressOf(pupil.toStdString()));
+    pupilBar_->showPupil(pupil, pupils_->known());
+    placeRefused_ = false;
+    resuming_ = true;
+    picker_->resume(pupils_->placeOf(pupil).value_or(KeptPlace{}));
+    resuming_ = false;
+}
+
+void WorkingWindow::keepPlace()
+{
+    if (placeRefused_)
+        return;
+    const QString failure = pupils_->keepPlace(pupil_, picker_->place());
+    if (!failure.isEmpty()) {
+        // Said once: the pupil works on.
+        placeRefused_ = true;
+        // TRANSLATORS: %1 says why.
+        picker_->say(uiText("WorkingWindow", "Where you left off cannot be kept (%1). Everything else works as before.")
+                         .arg(failure));
+    }
 }
 
 WorkingWindow::~WorkingWindow() = default;
@@ -197,8 +244,11 @@ void WorkingWindow::settle(const Lesson::Outcome& outcome)
     case Lesson::Outcome::Kind::Right:
         break;
     }
-    if (outcome.finished)
+    if (outcome.finished) {
         Q_EMIT problemWorked(progress_->keep(lesson_.record(), posed_));
+        if (posed_)
+            picker_->finish();
+    }
     showStep();
     outcome.kind == Lesson::Outcome::Kind::Right && !outcome.stepDone ? announceStep() : answers_->announceHint();
     // A step with a second question asks it at once; otherwise the learner
@@ -214,6 +264,12 @@ QString WorkingWindow::workingText() const { return hasProblem_ ? fromUtf8(lesso
 
 void WorkingWindow::showPosed(const PosedProblem& posed)
 {
+    // Leaving a posed problem for the next before its end leaves a trace.
+    if (posed_ && hasProblem_ && !lesson_.finished()) {
+        ProgressRecord skipped = lesson_.record();
+        skipped.skipped = true;
+        progress_->keep(skipped, posed_);
+    }
     {
         // The problem below starts its practice; no need for the old one's.
         const QSignalBlocker block(buttons_->workYourself());
@@ -229,6 +285,8 @@ void WorkingWindow::showPosed(const PosedProblem& posed)
 void WorkingWindow::useProblemList(const ProblemList& list, const QString& name) { picker_->useList(list, name); }
 
 void WorkingWindow::showProgress() { progress_->show(); }
+
+void WorkingWindow::showClass() {}
 
 QString WorkingWindow::saveWorkingTo(const QString& path) const { return paperMenu_->saveWorkingTo(path); }
 

@@ -18,6 +18,8 @@ class PaperMenu;
 class ProblemLine;
 class ProblemPicker;
 class ProgressKeeper;
+class PupilBar;
+class PupilKeeper;
 class StepButtons;
 class StepPane;
 class WindowZoom;
@@ -29,16 +31,23 @@ class WorksheetDialog;
 // working so far. With "Work it yourself" checked, the learner answers each
 // step before its working shows and gets a hint naming the slip. Problems
 // come from the main window's list, the problem line, the program's levels
-// or a teacher's list; each one worked to the end is kept in the learner's
-// progress. The lesson decides what a step shows; the window shows it, and
+// or a teacher's list; each one worked to the end, or skipped, is kept in
+// the progress of the pupil working, and where the pupil left off is kept
+// between starts. The lesson decides what a step shows; the window shows it, and
 // routes the learner's doings between the lesson and the parts that keep
 // lessons worked in part, keep progress, zoom and put the working on paper.
 class WorkingWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit WorkingWindow(QWidget* parent = nullptr);
+    // Starts as the pupil named, or else as the one who worked last on this
+    // computer account, or else as the account's own.
+    explicit WorkingWindow(QWidget* parent = nullptr, const QString& pupil = {});
     ~WorkingWindow() override;
+
+    // Works on as another pupil, where that pupil left off.
+    void setPupil(const QString& pupil);
+    [[nodiscard]] QString pupil() const { return pupil_; }
 
     // Shows the product's working from its first step, or where the learner
     // left it.
@@ -55,8 +64,10 @@ public:
     // Works a teacher's list in order, from its first problem.
     void useProblemList(const ProblemList& list, const QString& name);
     [[nodiscard]] ProblemPicker* picker() const { return picker_; }
-    // Opens the learner's progress.
+    // Opens the pupil's progress.
     void showProgress();
+    // Opens every pupil's figures side by side.
+    void showClass();
 
     [[nodiscard]] int step() const { return lesson_.step(); }
     // 0 when the problem has no working.
@@ -100,11 +111,18 @@ private:
     void settle(const Lesson::Outcome& outcome);
     // Sets the zoom on the widgets, and fits the long working to it.
     void applyZoom();
+    // Keeps where the pupil stands among the problems posed.
+    void keepPlace();
 
     Lesson lesson_;
     bool hasProblem_ = false; // false until the first problem is opened
     KeptLessons keptLessons_;
 
+    QString pupil_;
+    bool resuming_ = false; // a pupil's place is being taken up, not changed
+    bool placeRefused_ = false;
+    std::unique_ptr<PupilKeeper> pupils_;
+    PupilBar* pupilBar_;
     ProblemPicker* picker_;
     ProblemLine* problemLine_;
     // Where the problem worked came from, when the program posed it.

@@ -1,14 +1,20 @@
 #include "tutor/progress/progress_file.h"
 
 #include "core/file_bytes.h"
+#include "core/file_writing.h"
 #include "core/words.h"
 #include "tutor/exercise/sentence.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <set>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
@@ -42,7 +48,7 @@ private:
     FileDescriptor fd_;
 };
 
-enum class Failed { MakeFolder, Write, Read, Empty };
+enum class Failed { MakeFolder, Write, Read, Forget, Restore };
 
 // Why the file or its folder could not be used, for the learner: a whole
 // sentence for each thing tried, with the path and the system's reason.
@@ -59,44 +65,59 @@ std::string failure(Failed what, const std::string& path, int error)
     case Failed::Read:
         // TRANSLATORS: %1 is the progress file's path, %2 the system's reason.
         return sentence(translated("ProgressFile", "Cannot read %1: %2"), {path, reason});
-    case Failed::Empty:
+    case Failed::Forget:
+        // TRANSLATORS: %1 is the progress file's path, %2 the system's reason.
+        return sentence(translated("ProgressFile", "Cannot move %1 aside: %2"), {path, reason});
+    case Failed::Restore:
         break;
     }
-    // TRANSLATORS: %1 is the progress file's path, %2 the system's reason.
-    return sentence(translated("ProgressFile", "Cannot empty %1: %2"), {path, reason});
+    // TRANSLATORS: %1 is the path of a file of forgotten records, %2 the system's reason.
+    return sentence(translated("ProgressFile", "Cannot restore %1: %2"), {path, reason});
 }
 
-bool writeAll(int fd, std::string_view bytes)
+constexpr std::string_view ForgottenStart = "forgotten-";
+constexpr std::string_view ForgottenEnd = ".tsv";
+
+// "forgotten-2026-12-08-130522.tsv", with "-2" and on for a second in the
+// same second.
+std::string forgottenName(int again)
 {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char stamp[32] = {};
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d-%H%M%S", &local);
+    return std::string(ForgottenStart) + stamp + (again > 0 ? "-" + std::to_string(again + 1) : "")
+           + std::string(ForgottenEnd);
+}
+
+// Renames without ever replacing a file already there.
+bool renameAside(const std::string& from, const std::string& to)
+{
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system that cannot refuse for us.
+    struct stat there {};
+    if (::lstat(to.c_str(), &there) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+std::vector<std::string_view> lines(std::string_view bytes)
+{
+    std::vector<std::string_view> all;
     while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
+        const std::size_t end = bytes.find('\n');
+        all.push_back(bytes.substr(0, end));
+        if (end == std::string_view::npos)
+            break;
+        bytes.remove_prefix(end + 1);
     }
-    return true;
-}
-
-// Makes the folder and those above it, as mkdir -p does.
-bool makeFolder(const std::string& folder)
-{
-    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
-        const std::string part = folder.substr(0, slash);
-        if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
-            return false;
-        if (slash == std::string::npos)
-            return true;
-    }
-}
-
-void syncFolder(const std::string& folder)
-{
-    const FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.valid())
-        ::fsync(fd.get());
+    return all;
 }
 
 } // namespace
@@ -110,8 +131,9 @@ std::string progressFolder()
     return std::string(home && home[0] == '/' ? home : "") + "/.local/share/numbering-rods";
 }
 
-ProgressFile::ProgressFile(std::string folder)
+ProgressFile::ProgressFile(std::string folder, std::string pupil)
     : folder_(std::move(folder))
+    , pupil_(std::move(pupil))
     , path_(folder_ + "/progress.tsv")
     , lockPath_(folder_ + "/progress.lock")
 {
@@ -119,7 +141,7 @@ ProgressFile::ProgressFile(std::string folder)
 
 std::string ProgressFile::append(const ProgressRecord& record) const
 {
-    if (!makeFolder(folder_))
+    if (!makeFolders(folder_))
         return failure(Failed::MakeFolder, folder_, errno);
     const WriteLock lock(lockPath_);
     struct stat before {};
@@ -133,6 +155,9 @@ std::string ProgressFile::append(const ProgressRecord& record) const
     char last = '\n';
     if (size > 0 && ::pread(fd.get(), &last, 1, size - 1) == 1 && last != '\n')
         line = "\n" + line;
+    // A file says whose it is wherever it is copied.
+    if (size == 0 && !pupil_.empty())
+        line = pupilLine(pupil_) + line;
     if (!writeAll(fd.get(), line) || ::fsync(fd.get()) != 0)
         return failure(Failed::Write, path_, errno);
     if (!existed)
@@ -148,14 +173,72 @@ ProgressRead ProgressFile::read(std::string* error) const
     return readProgress(file.bytes);
 }
 
-std::string ProgressFile::forget() const
+std::string ProgressFile::forget(std::string* kept) const
 {
     const WriteLock lock(lockPath_);
-    const FileDescriptor fd(::open(path_.c_str(), O_WRONLY | O_CLOEXEC));
-    if (!fd.valid())
-        return errno == ENOENT ? std::string() : failure(Failed::Empty, path_, errno);
-    if (::ftruncate(fd.get(), 0) != 0 || ::fsync(fd.get()) != 0)
-        return failure(Failed::Empty, path_, errno);
+    for (int again = 0; again < 100; ++again) {
+        const std::string aside = folder_ + "/" + forgottenName(again);
+        if (renameAside(path_, aside)) {
+            syncFolder(folder_);
+            if (kept)
+                *kept = aside;
+            return {};
+        }
+        if (errno == ENOENT)
+            return {}; // nothing was kept
+        if (errno != EEXIST)
+            break;
+    }
+    return failure(Failed::Forget, path_, errno);
+}
+
+std::vector<std::string> ProgressFile::forgottenFiles() const
+{
+    std::vector<std::string> files;
+    DIR* folder = ::opendir(folder_.c_str());
+    if (!folder)
+        return files;
+    while (const dirent* entry = ::readdir(folder)) {
+        const std::string_view name = entry->d_name;
+        if (name.starts_with(ForgottenStart) && name.ends_with(ForgottenEnd))
+            files.push_back(folder_ + "/" + std::string(name));
+    }
+    ::closedir(folder);
+    // The stamps sort by time; a second file of one second sorts after it
+    // because "-2.tsv" follows ".tsv".
+    std::sort(files.begin(), files.end(), [](const std::string& a, const std::string& b) {
+        return a.substr(0, a.size() - ForgottenEnd.size()) < b.substr(0, b.size() - ForgottenEnd.size());
+    });
+    return files;
+}
+
+std::string ProgressFile::restore(const std::string& forgotten) const
+{
+    const WriteLock lock(lockPath_);
+    const FileBytes old = readPlainFile(forgotten, SIZE_MAX);
+    if (old.error != 0)
+        return failure(Failed::Restore, forgotten, old.error);
+    const FileBytes now = readPlainFile(path_, SIZE_MAX);
+    if (now.error != 0 && now.error != ENOENT)
+        return failure(Failed::Restore, forgotten, now.error);
+    // The forgotten lines as they were, damaged ones too, then those kept
+    // since that they do not already hold.
+    std::string merged = old.bytes;
+    if (!merged.empty() && merged.back() != '\n')
+        merged += '\n';
+    const std::vector<std::string_view> restored = lines(old.bytes);
+    const std::set<std::string_view> there(restored.begin(), restored.end());
+    const bool named = !readProgress(merged).pupil.empty();
+    for (std::string_view line : lines(now.bytes)) {
+        const bool naming = !readProgress(std::string(line) + "\n").pupil.empty();
+        if (!line.empty() && !there.contains(line) && !(naming && named))
+            merged += std::string(line) + "\n";
+    }
+    if (const std::string why = replaceFile(path_, merged); !why.empty())
+        return sentence(translated("ProgressFile", "Cannot restore %1: %2"), {forgotten, why});
+    if (::unlink(forgotten.c_str()) != 0)
+        return failure(Failed::Restore, forgotten, errno);
+    syncFolder(folder_);
     return {};
 }
 

@@ -107,7 +107,11 @@ std::string recordInWords(const ProgressRecord& record)
 {
     const std::string named = problemNamed(record), right = std::to_string(record.rightFirst);
     std::string words;
-    if (record.shown > 0)
+    if (record.skipped)
+        // TRANSLATORS: %1 is a problem left for the next one before its end
+        // ("307 × 12, level 3, set 4711").
+        words = sentence(translated("ProgressReport", "%1: skipped"), {named});
+    else if (record.shown > 0)
         words = sentence(translatedCount("ProgressReport",
                                          // TRANSLATORS: %1 is the problem worked ("307 × 12, level 3, set 4711");
                                          // %2 of its %n answers were right at the first try, %3 were shown.
@@ -150,6 +154,14 @@ std::string progressReport(const ProgressRead& read)
                                   "%n records could not be read (left in the file as found).",
                                   static_cast<long long>(read.unreadable))
                   + "\n\n";
+    std::vector<ProgressRecord> worked;
+    std::size_t skipped = 0;
+    for (const ProgressRecord& record : read.records) {
+        if (record.skipped)
+            ++skipped;
+        else
+            worked.push_back(record);
+    }
     if (read.records.empty())
         return report
                + sentence(translated("ProgressReport",
@@ -162,7 +174,7 @@ std::string progressReport(const ProgressRead& read)
     Totals all;
     std::map<GroupKey, std::pair<std::string, Totals>> groups;
     std::array<int, SlipKinds> slips{};
-    for (const ProgressRecord& record : read.records) {
+    for (const ProgressRecord& record : worked) {
         add(all, record);
         auto& group = groups[keyOf(record)];
         group.first = groupName(record);
@@ -173,6 +185,13 @@ std::string progressReport(const ProgressRead& read)
     // TRANSLATORS: %1 is all the problems worked and their answers ("3
     // problems, 12 of 15 answers right at the first try (80%)").
     report += sentence(translated("ProgressReport", "Altogether: %1."), {totalsInWords(all)}) + "\n";
+    if (skipped > 0)
+        report += translatedCount("ProgressReport",
+                                  // TRANSLATORS: problems left for the next one with New problem before their end.
+                                  // xgettext:no-c-format
+                                  "Skipped before the end: %n problem.", "Skipped before the end: %n problems.",
+                                  static_cast<long long>(skipped))
+                  + "\n";
     int operation = -1;
     for (const auto& [key, group] : groups) {
         if (std::get<0>(key) != operation) {
@@ -218,15 +237,14 @@ std::string progressReport(const ProgressRead& read)
 std::string progressCsv(const std::vector<ProgressRecord>& records)
 {
     std::string csv = "\xef\xbb\xbf"; // so that spreadsheets read × and ÷ as UTF-8
-    // A column's head for each field of a record, in the order written.
-    const std::string heads[] = {translated("ProgressCsv", "Date and time"),
-                                 translated("ProgressCsv", "Problem"),
-                                 translated("ProgressCsv", "Source"),
-                                 translated("ProgressCsv", "Level"),
-                                 translated("ProgressCsv", "Set"),
-                                 translated("ProgressCsv", "Answers"),
-                                 translated("ProgressCsv", "Right at the first try"),
-                                 translated("ProgressCsv", "Shown")};
+    // A column's head for each field of a record, in the order written;
+    // Skipped is 1 for a problem left before its end, for a spreadsheet to count.
+    const std::string heads[] = {
+        translated("ProgressCsv", "Date and time"), translated("ProgressCsv", "Problem"),
+        translated("ProgressCsv", "Source"),        translated("ProgressCsv", "Skipped"),
+        translated("ProgressCsv", "Level"),         translated("ProgressCsv", "Set"),
+        translated("ProgressCsv", "Answers"),       translated("ProgressCsv", "Right at the first try"),
+        translated("ProgressCsv", "Shown")};
     for (const std::string& head : heads)
         csv += (&head == &heads[0] ? "" : ",") + quoted(head);
     for (int kind = 0; kind < SlipKinds; ++kind) {
@@ -242,9 +260,9 @@ std::string progressCsv(const std::vector<ProgressRecord>& records)
                                    : record.source == ProblemSource::List ? translated("ProgressCsv", "list")
                                                                           : translated("ProgressCsv", "own");
         csv += quoted(record.time) + "," + quoted(problemText(record.problem)) + "," + quoted(source) + ","
-               + (level ? std::to_string(record.level) : "") + "," + (level ? std::to_string(record.set) : "") + ","
-               + std::to_string(record.steps) + "," + std::to_string(record.rightFirst) + ","
-               + std::to_string(record.shown);
+               + (record.skipped ? "1," : "0,") + (level ? std::to_string(record.level) : "") + ","
+               + (level ? std::to_string(record.set) : "") + "," + std::to_string(record.steps) + ","
+               + std::to_string(record.rightFirst) + "," + std::to_string(record.shown);
         for (int count : record.slips) {
             csv += ',';
             csv += std::to_string(count);

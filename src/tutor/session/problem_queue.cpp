@@ -4,6 +4,8 @@
 #include "tutor/exercise/sentence.h"
 #include "tutor/problems/problem_sets.h"
 
+#include <algorithm>
+
 namespace rods {
 
 std::string positionInWords(const PosedProblem& posed)
@@ -28,6 +30,11 @@ void ProblemQueue::chooseList(std::vector<Problem> problems)
     set_ = 0;
     problems_ = std::move(problems);
     next_ = 0;
+}
+
+void ProblemQueue::resumeAt(std::size_t number)
+{
+    next_ = number == 0 ? 0 : std::min(number, problems_.size() + 1) - 1;
 }
 
 PosedProblem ProblemQueue::next()

@@ -22,7 +22,8 @@ struct PosedProblem {
 [[nodiscard]] std::string positionInWords(const PosedProblem& posed);
 
 // The problems posed in turn: the ten of a set at a level, then those of the
-// next set; or a teacher's list, from its first problem again after its last.
+// next set; or a teacher's list, which ends after its last problem until it
+// is asked for again.
 class ProblemQueue {
 public:
     // Starts at the first problem of the set; the level and set must exist.
@@ -30,6 +31,12 @@ public:
     // Starts at the first problem of the list, which must hold one at least.
     void chooseList(std::vector<Problem> problems);
 
+    // Goes on so that the next problem posed is the one numbered, from 1.
+    void resumeAt(std::size_t number);
+
+    // Whether a teacher's list has posed its last problem.
+    [[nodiscard]] bool listDone() const { return !level_ && next_ == problems_.size(); }
+    // The next problem: after a list's last, its first again.
     [[nodiscard]] PosedProblem next();
     // The set the next problem comes from, which moves on after a set's last.
     [[nodiscard]] int set() const { return set_; }

@@ -371,8 +371,8 @@ void TestProblemsAndProgress::reportNamesTheSlipsMadeMostOften()
     QCOMPARE(csv.size(), 5); // head, three records, and the empty end
     QVERIFY(csv[0].startsWith(QString::fromUtf8("\xef\xbb\xbf\"Date and time\",\"Problem\"")));
     QVERIFY(csv[0].contains("\"Forgotten carries\""));
-    QCOMPARE(csv[2], "\"2026-12-07T19:12:02+01:00\",\"307 × 12\",\"level\",3,4712,3,2,1,3,0,0,1,0,0,0,0,0,0,0,0,0");
-    QCOMPARE(csv[3], "\"2026-12-08T08:05:00+01:00\",\"3684 ÷ 12\",\"own\",,,5,5,0,0,0,0,0,0,0,0,0,0,0,0,0,0");
+    QCOMPARE(csv[2], "\"2026-12-07T19:12:02+01:00\",\"307 × 12\",\"level\",0,3,4712,3,2,1,3,0,0,1,0,0,0,0,0,0,0,0,0");
+    QCOMPARE(csv[3], "\"2026-12-08T08:05:00+01:00\",\"3684 ÷ 12\",\"own\",0,,,5,5,0,0,0,0,0,0,0,0,0,0,0,0,0,0");
 }
 
 void TestProblemsAndProgress::recordsSurviveKillsWhileWriting()
