@@ -98,6 +98,7 @@ void WorkingWindow::setPupil(const QString& pupil)
     pupil_ = pupil;
     progress_->setFile(pupils_->folders().progressOf(pupil.toStdString()));
     pupilBar_->showPupil(pupil, pupils_->known());
+    pupils_->rememberLast(pupil);
     placeRefused_ = false;
     resuming_ = true;
     picker_->resume(pupils_->placeOf(pupil).value_or(KeptPlace{}));
