@@ -43,7 +43,7 @@ WorkingWindow::WorkingWindow(QWidget* parent, const QString& pupil)
     setObjectName("WorkingWindow");
     // The program ends with its main window, whether or not this one is open.
     setAttribute(Qt::WA_QuitOnClose, false);
-    resize(860, 640);
+    resize(860, 680);
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(pupilBar_);
