@@ -4,6 +4,7 @@
 #include "drawings/screen_words.h"
 #include "tutor/problems/problem_sets.h"
 #include "tutor/problems/worksheet.h"
+#include "tutor/pupils/pupil_name.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -104,13 +105,33 @@ CommandLine readCommandLine(const QStringList& arguments)
     parser.addOption(cutout);
     const QCommandLineOption output("output",
                                     uiText("CommandLine",
-                                           // TRANSLATORS: .pdf and .png are file endings, typed as they are.
-                                           "Writes the --worksheet, the --cutout-rods or the working of the --work "
-                                           "problem to this file instead of opening a window: a PDF (.pdf), or for "
+                                           // TRANSLATORS: .pdf, .csv and .png are file endings, typed as
+                                           // they are.
+                                           "Writes the --worksheet, the --cutout-rods, the --class-report or the "
+                                           "working of the --work problem to this file instead of opening a window: "
+                                           "a PDF (.pdf); for the class report a spreadsheet (.csv) too, and for "
                                            "the working a picture of its first step (.png), a slide. Needs no "
                                            "display."),
                                     fileValue);
     parser.addOption(output);
+    // TRANSLATORS: a value's name in --help, as above.
+    const QString pathValue = uiText("CommandLine", "path");
+    const QCommandLineOption classReport(
+        "class-report",
+        uiText("CommandLine",
+               // TRANSLATORS: .csv and .pdf are file endings, typed as they are.
+               "Writes the class overview, each pupil's figures in a row, to the --output file: a spreadsheet "
+               "(.csv) or a PDF (.pdf). The path is a pupil's progress file, a folder of such files collected from "
+               "several computers, or the program's own data folder; more paths may follow it. Written only when "
+               "every file can be read. Needs no display."),
+        pathValue);
+    parser.addOption(classReport);
+    // TRANSLATORS: a value's name in --help, as above.
+    const QString nameValue = uiText("CommandLine", "name");
+    const QCommandLineOption pupil(
+        "pupil", uiText("CommandLine", "Starts the Working window as this pupil, where the pupil left off."),
+        nameValue);
+    parser.addOption(pupil);
     const QCommandLineOption step("step",
                                   uiText("CommandLine",
                                          // TRANSLATORS: %1 is the first step's number.
@@ -208,6 +229,11 @@ CommandLine readCommandLine(const QStringList& arguments)
         // sentences of this context or the toolkit's own.
         result.errorOutput = uiText("CommandLine", "numbering-rods: %1\nTry 'numbering-rods --help'.").arg(why) + '\n';
     };
+    // Where the line itself says what to do.
+    auto refuseInOneLine = [&result](const QString& why) {
+        result.exitStatus = 2;
+        result.errorOutput = QString("numbering-rods: %1\n").arg(why);
+    };
     if (!parser.parse(arguments)) {
         refuse(parser.errorText());
     } else if (parser.isSet(help)) {
@@ -270,7 +296,38 @@ CommandLine readCommandLine(const QStringList& arguments)
                                  + '\n';
         }
     }
-    if (!result.exitStatus) {
+    if (!result.exitStatus && parser.isSet(pupil)) {
+        const CheckedName name = checkedPupilName(parser.value(pupil).toStdString());
+        if (name.refusal.empty())
+            result.pupil = QString::fromStdString(name.name);
+        else
+            refuseInOneLine(QString::fromStdString(name.refusal));
+    }
+    if (!result.exitStatus && parser.isSet(classReport)) {
+        const QCommandLineOption* other = nullptr;
+        for (const QCommandLineOption* option : {&worksheet, &cutout, &work, &problems, &step, &allSteps, &operation,
+                                                 &level, &count, &set, &title, &noRods, &noKey, &room, &pupil})
+            if (other == nullptr && parser.isSet(*option))
+                other = option;
+        const QString ending = QFileInfo(parser.value(output)).suffix().toLower();
+        if (other != nullptr) {
+            // TRANSLATORS: %1 is an option's name, such as "worksheet".
+            refuse(uiText("CommandLine", "--class-report and --%1 cannot be given together: choose one")
+                       .arg(other->names().first()));
+        } else if (!parser.isSet(output)) {
+            refuseInOneLine(uiText("CommandLine",
+                                   // TRANSLATORS: .csv and .pdf are file endings, typed as they are.
+                                   "--class-report needs --output and the file to write: a spreadsheet (.csv) or "
+                                   "a PDF (.pdf)"));
+        } else if (ending != "csv" && ending != "pdf") {
+            // TRANSLATORS: %1 is the file named after --output; .csv and .pdf are typed as they are.
+            refuseInOneLine(uiText("CommandLine", "cannot write '%1': the file's name must end in .csv or .pdf")
+                                .arg(parser.value(output)));
+        } else {
+            result.classReport =
+                ClassReportJob{parser.values(classReport) + parser.positionalArguments(), parser.value(output)};
+        }
+    } else if (!result.exitStatus) {
         QString why = readPaperJob(
             parser, {worksheet, cutout, output, operation, level, count, set, title, noRods, noKey, room}, result);
         if (why.isEmpty())
@@ -278,7 +335,7 @@ CommandLine readCommandLine(const QStringList& arguments)
         if (!why.isEmpty())
             refuse(why);
     }
-    if (!result.exitStatus && !parser.positionalArguments().isEmpty())
+    if (!result.exitStatus && !result.classReport && !parser.positionalArguments().isEmpty())
         refuse(uiText("CommandLine", "unexpected argument '%1'").arg(parser.positionalArguments().first()));
     if (parser.isSet("platform"))
         result.platform = parser.value("platform");

@@ -57,7 +57,7 @@ QString readPaperJob(const QCommandLineParser& parser, const PaperOptions& optio
     if (!output)
         return uiText("CommandLine", "--cutout-rods needs --output and the PDF file to write");
     if (!worksheet && !cutout && !result.work)
-        return uiText("CommandLine", "--output needs --worksheet, --cutout-rods or --work");
+        return uiText("CommandLine", "--output needs --worksheet, --cutout-rods, --class-report or --work");
 
     PaperJob job;
     job.output = parser.value(options.output);

@@ -46,6 +46,9 @@ public:
     // Opens it for a problem of the learner's own: the operation chosen, the
     // rods' number given (or none).
     void askForProblem(Operation operation, const QString& rods);
+    // The pupil the Working window starts as when it opens; none for the one
+    // who worked last.
+    void startAs(const QString& pupil) { pupil_ = pupil; }
     // The Working window, once it has been opened.
     [[nodiscard]] WorkingWindow* workingWindow() const { return working_.get(); }
 
@@ -63,6 +66,7 @@ private:
     // A window of its own, not a child: the main window's focus chain stays
     // as the layout fixes it.
     std::unique_ptr<WorkingWindow> working_;
+    QString pupil_;
     QMenu* boardMenu_ = nullptr; // made on first use
     QAction* divide_ = nullptr;
 };
