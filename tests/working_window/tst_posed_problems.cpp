@@ -97,6 +97,7 @@ private Q_SLOTS:
     void aTeachersListWithABadLine();
     void progressCopiedSavedAndForgotten();
     void anUnwritableDataFolderIsSaidOnce();
+    void startsAsThePupilNamed();
 
 private:
     QTemporaryDir data_;
@@ -281,6 +282,15 @@ void TestPosedProblems::anUnwritableDataFolderIsSaidOnce()
         QCOMPARE(message->text().startsWith("Your progress cannot be kept"), i == 0);
     }
     qputenv("XDG_DATA_HOME", data_.path().toLocal8Bit());
+}
+
+// --pupil: the Working window opens as the pupil named, not as the one who
+// worked last.
+void TestPosedProblems::startsAsThePupilNamed()
+{
+    WindowDriver driver;
+    driver.window().startAs("Zoë");
+    QCOMPARE(openWorking(driver)->pupil(), QString("Zoë"));
 }
 
 QTEST_MAIN(TestPosedProblems)
