@@ -49,9 +49,6 @@ public:
     // Opens it for a problem of the learner's own: the operation chosen, the
     // rods' number given (or none).
     void askForProblem(Operation operation, const QString& rods);
-    // The pupil the Working window starts as when it opens; none for the one
-    // who worked last.
-    void startAs(const QString& pupil) { pupil_ = pupil; }
     // The Working window, once it has been opened.
     [[nodiscard]] WorkingWindow* workingWindow() const { return working_.get(); }
 
