@@ -93,8 +93,17 @@ WorkingWindow::WorkingWindow(QWidget* parent, const QString& pupil)
 
 void WorkingWindow::setPupil(const QString& pupil)
 {
-    // A problem left open stays open in its pupil's place.
+    // A problem left open stays open in its pupil's place; nothing of one
+    // pupil's answers is shown to, or counted for, the next.
     posed_.reset();
+    if (hasProblem_ && pupil != pupil_) {
+        keptLessons_ = KeptLessons();
+        lesson_ = Lesson();
+        hasProblem_ = false;
+        setWindowTitle(QString());
+        pane_->setProblem({}, {});
+        showStep();
+    }
     pupil_ = pupil;
     progress_->setFile(pupils_->folders().progressOf(pupil.toStdString()));
     pupilBar_->showPupil(pupil, pupils_->known());

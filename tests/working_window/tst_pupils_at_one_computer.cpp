@@ -108,6 +108,7 @@ void TestPupilsAtOneComputer::twoPupilsWorkRestartAndForget()
         typeInto(name->lineEdit(), "Zo\u00eb");
         QCOMPARE(w.pupil(), "Zo\u00eb");
         QVERIFY(w.picker()->position().isEmpty());
+        QCOMPARE(w.stepCount(), 0); // nothing of Anna's problem in view
         QVERIFY(!part<PupilBar>(&w, "PupilBar")->choose("   "));
         QVERIFY(!part<PupilBar>(&w, "PupilBar")->refusal().isEmpty());
         QCOMPARE(w.pupil(), "Zo\u00eb");
