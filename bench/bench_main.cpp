@@ -15,9 +15,10 @@
 int main(int argc, char* argv[])
 {
     if (argc >= 3 && std::strcmp(argv[1], "probe") == 0) {
-        const Probe probe = std::strcmp(argv[2], "rods") == 0   ? Probe::Rods
-                            : std::strcmp(argv[2], "text") == 0 ? Probe::Text
-                                                                : Probe::Bare;
+        const Probe probe = std::strcmp(argv[2], "rods") == 0    ? Probe::Rods
+                            : std::strcmp(argv[2], "pupil") == 0 ? Probe::Pupil
+                            : std::strcmp(argv[2], "text") == 0  ? Probe::Text
+                                                                 : Probe::Bare;
         return runStartupProbe(argc, argv, probe);
     }
 

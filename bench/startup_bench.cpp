@@ -2,6 +2,7 @@
 
 #include "app/application_setup.h"
 #include "app/catalogues.h"
+#include "app/command_line.h"
 #include "statistics.h"
 #include "window/form1.h"
 
@@ -117,8 +118,10 @@ Run runProbe(const QString& self, const char* which)
 
 std::vector<ProbeFigures> benchStartup(const QString& self, int runs)
 {
-    const std::vector<std::pair<QString, const char*>> probes{
-        {"numbering-rods", "rods"}, {"bare Qt window", "bare"}, {"bare window with one line of text", "text"}};
+    const std::vector<std::pair<QString, const char*>> probes{{"numbering-rods", "rods"},
+                                                              {"numbering-rods --pupil", "pupil"},
+                                                              {"bare Qt window", "bare"},
+                                                              {"bare window with one line of text", "text"}};
     std::vector<std::vector<double>> ms(probes.size()), ratios(probes.size()), peaks(probes.size());
     for (const auto& probe : probes)
         runProbe(self, probe.second); // warm the caches once, untimed
@@ -146,16 +149,25 @@ std::vector<ProbeFigures> benchStartup(const QString& self, int runs)
 int runStartupProbe(int argc, char** argv, Probe probe)
 {
     // What the program's main does before its window, and in that order: the
-    // language chosen, then its words loaded.
-    const QString language = probe == Probe::Rods ? rods::chooseLanguage({}) : QString();
-    if (probe == Probe::Rods)
+    // language chosen, its words loaded, the command line read (with a pupil
+    // named, or none).
+    const bool rods = probe == Probe::Rods || probe == Probe::Pupil;
+    const QString language = rods ? rods::chooseLanguage({}) : QString();
+    std::optional<rods::CommandLine> commandLine;
+    if (rods) {
         rods::loadWords(language);
+        commandLine = rods::readCommandLine(probe == Probe::Pupil
+                                                ? QStringList{"numbering-rods", "--pupil", "Zo\u00eb M\u00fcller"}
+                                                : QStringList{"numbering-rods"});
+    }
     QApplication app(argc, argv);
     std::unique_ptr<QWidget> window;
-    if (probe == Probe::Rods) {
+    if (rods) {
         rods::loadToolkitWords(language);
         rods::setUpApplication();
-        window = std::make_unique<rods::Form1>();
+        auto form = std::make_unique<rods::Form1>();
+        form->startAs(commandLine->pupil);
+        window = std::move(form);
     } else {
         window = std::make_unique<QWidget>();
         window->setWindowTitle("Form1");

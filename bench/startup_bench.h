@@ -5,7 +5,7 @@
 #include <vector>
 
 // The windows whose start-up is measured.
-enum class Probe { Rods, Bare, Text };
+enum class Probe { Rods, Pupil, Bare, Text };
 
 struct ProbeFigures {
     QString name;

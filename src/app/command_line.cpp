@@ -1,11 +1,10 @@
 #include "app/command_line.h"
 
+#include "app/paper_options.h"
 #include "drawings/screen_words.h"
-#include "drawings/text_lines.h"
-#include "paper/paper_files.h"
 #include "tutor/problems/problem_sets.h"
 #include "tutor/problems/worksheet.h"
-#include "tutor/session/lesson.h"
+#include "tutor/pupils/pupil_name.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -45,181 +44,6 @@ constexpr const char* QtOptionsWithValue[] = {"platform",
                                               "inputstyle",
                                               "qmljsdebugger"};
 constexpr const char* QtFlags[] = {"reverse", "nograb", "dograb", "sync", "widgetcount", "testability"};
-
-struct PaperOptions {
-    const QCommandLineOption& worksheet;
-    const QCommandLineOption& cutout;
-    const QCommandLineOption& output;
-    const QCommandLineOption& operation;
-    const QCommandLineOption& level;
-    const QCommandLineOption& count;
-    const QCommandLineOption& set;
-    const QCommandLineOption& title;
-    const QCommandLineOption& noRods;
-    const QCommandLineOption& noKey;
-    const QCommandLineOption& room;
-};
-
-// A whole number from `lowest` to `highest`, or nothing.
-std::optional<int> numberIn(const QString& text, int lowest, int highest)
-{
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    if (!ok || value < lowest || value > highest)
-        return std::nullopt;
-    return value;
-}
-
-// Reads the options that write a file instead of opening a window into
-// result.paper; returns why they cannot be taken, or nothing.
-QString readPaperJob(const QCommandLineParser& parser, const PaperOptions& options, CommandLine& result)
-{
-    const bool worksheet = parser.isSet(options.worksheet);
-    const bool cutout = parser.isSet(options.cutout);
-    const bool output = parser.isSet(options.output);
-    for (const QCommandLineOption* forSheet : {&options.operation, &options.level, &options.count, &options.set,
-                                               &options.title, &options.noRods, &options.noKey, &options.room})
-        if (parser.isSet(*forSheet) && !worksheet) {
-            // TRANSLATORS: %1 is an option's name, such as "level".
-            return uiText("CommandLine", "--%1 is for --worksheet").arg(forSheet->names().first());
-        }
-    if (!worksheet && !cutout && !output)
-        return {};
-    if (worksheet && cutout)
-        return uiText("CommandLine", "--worksheet and --cutout-rods cannot be given together: choose one");
-    if (worksheet && result.work)
-        return uiText("CommandLine", "--work and --worksheet cannot be given together: choose one");
-    if (cutout && result.work)
-        return uiText("CommandLine", "--work and --cutout-rods cannot be given together: choose one");
-    if (cutout && result.problems)
-        return uiText("CommandLine", "--problems and --cutout-rods cannot be given together: choose one");
-    if (result.problems)
-        for (const QCommandLineOption* forLevels : {&options.operation, &options.level, &options.set})
-            if (parser.isSet(*forLevels)) {
-                // TRANSLATORS: %1 is an option's name, such as "level".
-                return uiText("CommandLine", "--%1 is for the program's problems, not a --problems list")
-                    .arg(forLevels->names().first());
-            }
-    if (!output && worksheet)
-        return uiText("CommandLine", "--worksheet needs --output and the PDF file to write");
-    if (!output)
-        return uiText("CommandLine", "--cutout-rods needs --output and the PDF file to write");
-    if (!worksheet && !cutout && !result.work)
-        return uiText("CommandLine", "--output needs --worksheet, --cutout-rods or --work");
-
-    PaperJob job;
-    job.output = parser.value(options.output);
-    job.kind = worksheet ? PaperJob::Kind::Worksheet : cutout ? PaperJob::Kind::CutoutRods : PaperJob::Kind::Working;
-    const std::optional<PaperFormat> format = paperFormat(job.output);
-    if (!format && job.kind == PaperJob::Kind::Working) {
-        // TRANSLATORS: %1 is the file named after --output.
-        return uiText("CommandLine", "cannot write '%1': the file's name must end in .pdf or .png").arg(job.output);
-    }
-    if (!format || (*format == PaperFormat::Png && job.kind != PaperJob::Kind::Working)) {
-        // TRANSLATORS: %1 is the file named after --output.
-        return uiText("CommandLine", "cannot write '%1': the file's name must end in .pdf").arg(job.output);
-    }
-    if (worksheet) {
-        const QString operation = parser.value(options.operation).trimmed().toLower();
-        if (operation == "divide")
-            job.operation = Operation::Divide;
-        else if (operation == "mixed")
-            job.mixed = true;
-        else if (parser.isSet(options.operation) && operation != "multiply")
-            // TRANSLATORS: %1 is what was typed; multiply, divide and mixed
-            // are typed as they are.
-            return uiText("CommandLine", "--operation must be multiply, divide or mixed, not '%1'")
-                .arg(parser.value(options.operation));
-        const QString room = parser.value(options.room).trimmed().toLower();
-        if (room == "lattice")
-            job.look.room = WorksheetLook::Room::Lattice;
-        else if (parser.isSet(options.room) && room != "squared")
-            // TRANSLATORS: %1 is what was typed; squared and lattice are
-            // typed as they are.
-            return uiText("CommandLine", "--room must be squared or lattice, not '%1'").arg(parser.value(options.room));
-        job.look.rods = !parser.isSet(options.noRods);
-        job.look.answerKey = !parser.isSet(options.noKey);
-        job.title = parser.value(options.title).simplified();
-        if (job.title.size() > MostInWorksheetTitle) {
-            // TRANSLATORS: %1 is the most characters a title may have, %2
-            // how many the title given has.
-            return uiText("CommandLine", "--title must be at most %1 characters long, not %2")
-                .arg(MostInWorksheetTitle)
-                .arg(job.title.size());
-        }
-        const auto levelCount = static_cast<int>(levels(job.operation).size());
-        const std::optional<int> level = numberIn(parser.value(options.level), 1, levelCount);
-        const std::optional<int> count = numberIn(parser.value(options.count), FewestOnWorksheet, MostOnWorksheet);
-        const std::optional<int> set = numberIn(parser.value(options.set), FirstSet, LastSet);
-        if (parser.isSet(options.level) && !level) {
-            // TRANSLATORS: %1 is the highest level, %2 what was typed.
-            return uiText("CommandLine", "--level must be a whole number from 1 to %1, not '%2'")
-                .arg(levelCount)
-                .arg(parser.value(options.level));
-        }
-        if (parser.isSet(options.count) && !count) {
-            // TRANSLATORS: %1 and %2 are the fewest and the most problems on
-            // a worksheet, %3 what was typed.
-            return uiText("CommandLine", "--count must be a whole number from %1 to %2, not '%3'")
-                .arg(FewestOnWorksheet)
-                .arg(MostOnWorksheet)
-                .arg(parser.value(options.count));
-        }
-        if (parser.isSet(options.set) && !set) {
-            // TRANSLATORS: %1 and %2 are the first and the last problem set,
-            // %3 what was typed.
-            return uiText("CommandLine", "--set must be a whole number from %1 to %2, not '%3'")
-                .arg(FirstSet)
-                .arg(LastSet)
-                .arg(parser.value(options.set));
-        }
-        job.level = level.value_or(1);
-        job.count = count.value_or(ProblemsInSet);
-        job.set = set.value_or(FirstSet);
-    }
-    result.paper = job;
-    return {};
-}
-
-// Reads --step and --all-steps, for the working of the --work problem as
-// pictures, into result.paper; returns why they cannot be taken, or nothing.
-QString readSlideOptions(const QCommandLineParser& parser, const QCommandLineOption& step,
-                         const QCommandLineOption& allSteps, CommandLine& result)
-{
-    const bool oneStep = parser.isSet(step);
-    const bool everyStep = parser.isSet(allSteps);
-    if (!oneStep && !everyStep)
-        return {};
-    const QString name = oneStep ? "--step" : "--all-steps";
-    if (oneStep && everyStep)
-        return uiText("CommandLine", "--step and --all-steps cannot be given together: choose one");
-    PaperJob* job = result.paper ? &*result.paper : nullptr;
-    if (job == nullptr || job->kind != PaperJob::Kind::Working || paperFormat(job->output) != PaperFormat::Png) {
-        // TRANSLATORS: %1 is the option given: --step or --all-steps.
-        return uiText("CommandLine", "%1 is for --work with a picture to write: --output and a file ending in .png")
-            .arg(name);
-    }
-    const Lesson lesson = Lesson::ofProblem(*result.work);
-    const QString problem = fromUtf8(lesson.expression().text());
-    const int steps = lesson.stepCount();
-    if (steps == 0) {
-        // TRANSLATORS: %1 is the problem, such as "0 × 5".
-        return uiText("CommandLine", "%1 has no steps to show").arg(problem);
-    }
-    job->allSteps = everyStep;
-    if (oneStep) {
-        const std::optional<int> chosen = numberIn(parser.value(step), 1, steps);
-        if (!chosen) {
-            // TRANSLATORS: %1 is the problem's last step, %2 the problem, such
-            // as "307 × 12", %3 what was typed.
-            return uiText("CommandLine", "--step must be a whole number from 1 to %1 for %2, not '%3'")
-                .arg(steps)
-                .arg(problem, parser.value(step));
-        }
-        job->step = *chosen - 1;
-    }
-    return {};
-}
 
 } // namespace
 
@@ -281,13 +105,33 @@ CommandLine readCommandLine(const QStringList& arguments)
     parser.addOption(cutout);
     const QCommandLineOption output("output",
                                     uiText("CommandLine",
-                                           // TRANSLATORS: .pdf and .png are file endings, typed as they are.
-                                           "Writes the --worksheet, the --cutout-rods or the working of the --work "
-                                           "problem to this file instead of opening a window: a PDF (.pdf), or for "
+                                           // TRANSLATORS: .pdf, .csv and .png are file endings, typed as
+                                           // they are.
+                                           "Writes the --worksheet, the --cutout-rods, the --class-report or the "
+                                           "working of the --work problem to this file instead of opening a window: "
+                                           "a PDF (.pdf); for the class report a spreadsheet (.csv) too, and for "
                                            "the working a picture of its first step (.png), a slide. Needs no "
                                            "display."),
                                     fileValue);
     parser.addOption(output);
+    // TRANSLATORS: a value's name in --help, as above.
+    const QString pathValue = uiText("CommandLine", "path");
+    const QCommandLineOption classReport(
+        "class-report",
+        uiText("CommandLine",
+               // TRANSLATORS: .csv and .pdf are file endings, typed as they are.
+               "Writes the class overview, each pupil's figures in a row, to the --output file: a spreadsheet "
+               "(.csv) or a PDF (.pdf). The path is a pupil's progress file, a folder of such files collected from "
+               "several computers, or the program's own data folder; more paths may follow it. Written only when "
+               "every file can be read. Needs no display."),
+        pathValue);
+    parser.addOption(classReport);
+    // TRANSLATORS: a value's name in --help, as above.
+    const QString nameValue = uiText("CommandLine", "name");
+    const QCommandLineOption pupil(
+        "pupil", uiText("CommandLine", "Starts the Working window as this pupil, where the pupil left off."),
+        nameValue);
+    parser.addOption(pupil);
     const QCommandLineOption step("step",
                                   uiText("CommandLine",
                                          // TRANSLATORS: %1 is the first step's number.
@@ -385,6 +229,11 @@ CommandLine readCommandLine(const QStringList& arguments)
         // sentences of this context or the toolkit's own.
         result.errorOutput = uiText("CommandLine", "numbering-rods: %1\nTry 'numbering-rods --help'.").arg(why) + '\n';
     };
+    // Where the line itself says what to do.
+    auto refuseInOneLine = [&result](const QString& why) {
+        result.exitStatus = 2;
+        result.errorOutput = QString("numbering-rods: %1\n").arg(why);
+    };
     if (!parser.parse(arguments)) {
         refuse(parser.errorText());
     } else if (parser.isSet(help)) {
@@ -447,7 +296,38 @@ CommandLine readCommandLine(const QStringList& arguments)
                                  + '\n';
         }
     }
-    if (!result.exitStatus) {
+    if (!result.exitStatus && parser.isSet(pupil)) {
+        const CheckedName name = checkedPupilName(parser.value(pupil).toStdString());
+        if (name.refusal.empty())
+            result.pupil = QString::fromStdString(name.name);
+        else
+            refuseInOneLine(QString::fromStdString(name.refusal));
+    }
+    if (!result.exitStatus && parser.isSet(classReport)) {
+        const QCommandLineOption* other = nullptr;
+        for (const QCommandLineOption* option : {&worksheet, &cutout, &work, &problems, &step, &allSteps, &operation,
+                                                 &level, &count, &set, &title, &noRods, &noKey, &room, &pupil})
+            if (other == nullptr && parser.isSet(*option))
+                other = option;
+        const QString ending = QFileInfo(parser.value(output)).suffix().toLower();
+        if (other != nullptr) {
+            // TRANSLATORS: %1 is an option's name, such as "worksheet".
+            refuse(uiText("CommandLine", "--class-report and --%1 cannot be given together: choose one")
+                       .arg(other->names().first()));
+        } else if (!parser.isSet(output)) {
+            refuseInOneLine(uiText("CommandLine",
+                                   // TRANSLATORS: .csv and .pdf are file endings, typed as they are.
+                                   "--class-report needs --output and the file to write: a spreadsheet (.csv) or "
+                                   "a PDF (.pdf)"));
+        } else if (ending != "csv" && ending != "pdf") {
+            // TRANSLATORS: %1 is the file named after --output; .csv and .pdf are typed as they are.
+            refuseInOneLine(uiText("CommandLine", "cannot write '%1': the file's name must end in .csv or .pdf")
+                                .arg(parser.value(output)));
+        } else {
+            result.classReport =
+                ClassReportJob{parser.values(classReport) + parser.positionalArguments(), parser.value(output)};
+        }
+    } else if (!result.exitStatus) {
         QString why = readPaperJob(
             parser, {worksheet, cutout, output, operation, level, count, set, title, noRods, noKey, room}, result);
         if (why.isEmpty())
@@ -455,7 +335,7 @@ CommandLine readCommandLine(const QStringList& arguments)
         if (!why.isEmpty())
             refuse(why);
     }
-    if (!result.exitStatus && !parser.positionalArguments().isEmpty())
+    if (!result.exitStatus && !result.classReport && !parser.positionalArguments().isEmpty())
         refuse(uiText("CommandLine", "unexpected argument '%1'").arg(parser.positionalArguments().first()));
     if (parser.isSet("platform"))
         result.platform = parser.value("platform");

@@ -29,6 +29,13 @@ struct PaperJob {
     QString title;      // the teacher's line over the first page
 };
 
+// The class overview of progress files, written to a file instead of
+// opening a window.
+struct ClassReportJob {
+    QStringList paths; // progress files, or folders holding them
+    QString output;    // ending in .csv or .pdf
+};
+
 // What the command line asks for, read before any window system is touched,
 // so that --help and --version work with no display.
 struct CommandLine {
@@ -44,6 +51,8 @@ struct CommandLine {
     std::optional<ProblemList> problems;
     QString problemsName;
     std::optional<PaperJob> paper; // --output: a file written with no window
+    std::optional<ClassReportJob> classReport;
+    QString pupil; // --pupil: whom the Working window starts as, a name checked
 };
 
 // Reads the arguments (the program's name first). The toolkit's own options

@@ -1,5 +1,6 @@
 #include "app/application_setup.h"
 #include "app/catalogues.h"
+#include "app/class_report.h"
 #include "app/command_line.h"
 #include "app/paper_job.h"
 #include "drawings/screen_words.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <optional>
 #include <tuple>
 #include <unistd.h>
 
@@ -61,6 +63,22 @@ int main(int argc, char* argv[])
         std::fputs(qPrintable(commandLine.errorOutput), stderr);
         return *commandLine.exitStatus;
     }
+    if (commandLine.classReport) {
+        const rods::ClassReport report = rods::readClassReport(*commandLine.classReport);
+        for (const QString& trouble : report.troubles)
+            std::fprintf(stderr, "numbering-rods: %s\n", qPrintable(trouble));
+        if (!report.troubles.isEmpty())
+            return 1;
+        // A PDF's fonts need the application, on no display; a spreadsheet
+        // needs none.
+        std::optional<QGuiApplication> app;
+        if (!rods::isCsvReport(*commandLine.classReport)) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            app.emplace(argc, argv);
+            rods::loadToolkitWords(language); // the layout's direction with them
+        }
+        return rods::writeClassReport(*commandLine.classReport, report.rows);
+    }
     if (commandLine.paper) {
         // Only a file is written: no display is needed, nor opened.
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -80,6 +98,7 @@ int main(int argc, char* argv[])
     rods::loadToolkitWords(language);
     rods::setUpApplication();
     rods::Form1 window;
+    window.startAs(commandLine.pupil);
     window.show();
     // Lines of a teacher's list that are not problems, said once the rest is
     // loaded.

@@ -136,7 +136,7 @@ void Form1::Command5_Click()
 WorkingWindow& Form1::openWorking()
 {
     if (working_ == nullptr)
-        working_ = std::make_unique<WorkingWindow>();
+        working_ = std::make_unique<WorkingWindow>(nullptr, pupil_);
     working_->show();
     working_->raise();
     working_->activateWindow();

@@ -43,6 +43,9 @@ public:
     void workProblem(const Problem& problem);
     // Opens the Working window on a teacher's list, at its first problem.
     void workProblemList(const ProblemList& list, const QString& name);
+    // The pupil the Working window starts as, once it is opened; none for
+    // the one who worked last.
+    void startAs(const QString& pupil) { pupil_ = pupil; }
     // Opens it for a problem of the learner's own: the operation chosen, the
     // rods' number given (or none).
     void askForProblem(Operation operation, const QString& rods);
@@ -63,6 +66,7 @@ private:
     // A window of its own, not a child: the main window's focus chain stays
     // as the layout fixes it.
     std::unique_ptr<WorkingWindow> working_;
+    QString pupil_;
     QMenu* boardMenu_ = nullptr; // made on first use
     QAction* divide_ = nullptr;
 };

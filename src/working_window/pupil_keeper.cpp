@@ -29,6 +29,16 @@ QString write(const QString& path, const QByteArray& bytes)
     return {};
 }
 
+// The pupil who worked last, if that pupil's name is still whole.
+QString lastPupil(const std::string& data)
+{
+    const FileBytes last = readPlainFile(lastPupilPath(data).toStdString(), 4096);
+    if (last.error != 0)
+        return {};
+    const CheckedName checked = checkedPupilName(last.bytes.substr(0, last.bytes.find('\n')));
+    return checked.refusal.empty() ? fromUtf8(checked.name) : QString();
+}
+
 } // namespace
 
 PupilKeeper::PupilKeeper(std::string dataFolder)
@@ -41,13 +51,14 @@ QString PupilKeeper::startingPupil(const QString& named) const
 {
     if (!named.isEmpty())
         return named;
-    const FileBytes last = readPlainFile(lastPupilPath(data_).toStdString(), 4096);
-    if (last.error == 0) {
-        const CheckedName checked = checkedPupilName(last.bytes.substr(0, last.bytes.find('\n')));
-        if (checked.refusal.empty())
-            return fromUtf8(checked.name);
-    }
-    return fromUtf8(accountPupilName());
+    const QString last = lastPupil(data_);
+    return last.isEmpty() ? fromUtf8(accountPupilName()) : last;
+}
+
+void PupilKeeper::rememberLast(const QString& pupil) const
+{
+    if (lastPupil(data_) != pupil)
+        write(lastPupilPath(data_), pupil.toUtf8() + "\n");
 }
 
 QStringList PupilKeeper::known() const
@@ -82,8 +93,8 @@ QString PupilKeeper::keepPlace(const QString& pupil, KeptPlace place) const
         write(fromUtf8(folders_.placeOf(place.pupil)), QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     if (!failure.isEmpty())
         return failure;
-    const QByteArray name = pupil.toUtf8() + "\n";
-    return write(lastPupilPath(data_), name);
+    rememberLast(pupil);
+    return {};
 }
 
 } // namespace rods

@@ -28,6 +28,8 @@ public:
     // Keeps the place and the pupil as the one who worked last; empty when
     // done, or why not.
     QString keepPlace(const QString& pupil, KeptPlace place) const;
+    // Keeps the pupil as the one who worked last, when another was.
+    void rememberLast(const QString& pupil) const;
 
 private:
     std::string data_;

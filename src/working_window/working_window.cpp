@@ -43,7 +43,7 @@ WorkingWindow::WorkingWindow(QWidget* parent, const QString& pupil)
     setObjectName("WorkingWindow");
     // The program ends with its main window, whether or not this one is open.
     setAttribute(Qt::WA_QuitOnClose, false);
-    resize(860, 640);
+    resize(860, 680);
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(pupilBar_);
@@ -93,11 +93,21 @@ WorkingWindow::WorkingWindow(QWidget* parent, const QString& pupil)
 
 void WorkingWindow::setPupil(const QString& pupil)
 {
-    // A problem left open stays open in its pupil's place.
+    // A problem left open stays open in its pupil's place; nothing of one
+    // pupil's answers is shown to, or counted for, the next.
     posed_.reset();
+    if (hasProblem_ && pupil != pupil_) {
+        keptLessons_ = KeptLessons();
+        lesson_ = Lesson();
+        hasProblem_ = false;
+        setWindowTitle(QString());
+        pane_->setProblem({}, {});
+        showStep();
+    }
     pupil_ = pupil;
     progress_->setFile(pupils_->folders().progressOf(pupil.toStdString()));
     pupilBar_->showPupil(pupil, pupils_->known());
+    pupils_->rememberLast(pupil);
     placeRefused_ = false;
     resuming_ = true;
     picker_->resume(pupils_->placeOf(pupil).value_or(KeptPlace{}));

@@ -1,6 +1,11 @@
 // The installed program's command line, run as a separate process with no
 // display at all.
+#include "tutor/progress/progress_record.h"
+#include "tutor/pupils/pupil_name.h"
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -20,6 +25,7 @@ private Q_SLOTS:
     void takesTheToolkitsOptions_data();
     void takesTheToolkitsOptions();
     void manualPageHasEveryOption();
+    void classReportOfTwoPupils();
 
 private:
     struct Outcome {
@@ -238,13 +244,94 @@ void TestCommandLine::manualPageHasEveryOption()
         QVERIFY2(manual.contains(written), qPrintable(inRoff));
     }
     options.sort();
-    QCOMPARE(
-        options,
-        (QStringList{"--all-steps", "--count",   "--cutout-rods", "--help",   "--help-all",  "--language", "--level",
-                     "--no-key",    "--no-rods", "--operation",   "--output", "--problems",  "--room",     "--set",
-                     "--step",      "--title",   "--version",     "--work",   "--worksheet", "-h",         "-v"}));
+    QCOMPARE(options, (QStringList{"--all-steps", "--class-report",
+                                   "--count",     "--cutout-rods",
+                                   "--help",      "--help-all",
+                                   "--language",  "--level",
+                                   "--no-key",    "--no-rods",
+                                   "--operation", "--output",
+                                   "--problems",  "--pupil",
+                                   "--room",      "--set",
+                                   "--step",      "--title",
+                                   "--version",   "--work",
+                                   "--worksheet", "-h",
+                                   "-v"}));
     for (const char* section : {".SH OPTIONS", ".SH EXIT STATUS", ".SH ENVIRONMENT"})
         QVERIFY2(manual.contains(section), section);
+}
+
+namespace {
+
+rods::ProgressRecord record(const char* time, const char* problem, int level, int steps, int right)
+{
+    rods::ProgressRecord record;
+    record.time = time;
+    record.problem = *rods::readProblem(problem).problem;
+    record.source = rods::ProblemSource::Level;
+    record.level = level;
+    record.set = 1;
+    record.steps = steps;
+    record.rightFirst = right;
+    return record;
+}
+
+void writeFile(const QString& path, const std::string& text)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text.data(), static_cast<qint64>(text.size()));
+}
+
+} // namespace
+
+void TestCommandLine::classReportOfTwoPupils()
+{
+    QTemporaryDir folder;
+    const QString data = folder.filePath("numbering-rods");
+    writeFile(data + "/pupils/ada/progress.tsv",
+              rods::pupilLine("Ada") + rods::recordLine(record("2026-03-02T10:00:00+01:00", "307 × 12", 1, 5, 4))
+                  + rods::recordLine(record("2026-03-04T10:00:00+01:00", "307 × 12", 2, 5, 5)));
+    rods::ProgressRecord division = record("2026-03-03T09:00:00+01:00", "3684 ÷ 12", 1, 4, 2);
+    division.slips[static_cast<std::size_t>(rods::SlipKind::RowTooLarge)] = 2;
+    writeFile(data + "/pupils/ben/progress.tsv", rods::pupilLine("Ben") + rods::recordLine(division));
+    const QString csv = folder.filePath("class.csv");
+    Outcome outcome = run({"--class-report", data, "--output", csv}, noDisplay());
+    QCOMPARE(outcome.status, 0);
+    QCOMPARE(outcome.err, QString());
+    QFile written(csv);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(written.readAll()).split("\r\n");
+    QCOMPARE(lines.size(), 4);
+    // Ada: 2 problems, 5 + 5 = 10 answers, 4 + 5 = 9 right, 90%; × 1 is
+    // 80%, × 2 100%: the highest at 80% or more is 2. Ben: 1 problem, 2 of
+    // 4 right, 50%, ÷ 1 under 80%, 2 rows too large.
+    QCOMPARE(lines[1], "\"Ada\",2,10,9,90,0,\"× 1, 2\",\"× 2\",\"\",\"2026-03-04\",0");
+    QCOMPARE(lines[2], "\"Ben\",1,4,2,50,0,\"÷ 1\",\"\",\"Rows too large (2)\",\"2026-03-03\",0");
+
+    // Both as a PDF, the same way.
+    const QString pdf = folder.filePath("class.pdf");
+    QCOMPARE(run({"--class-report", data, "--output", pdf}, noDisplay()).status, 0);
+    QFile paper(pdf);
+    QVERIFY(paper.open(QIODevice::ReadOnly) && paper.read(5) == "%PDF-");
+
+    // A path that cannot be read: one line naming it, nothing written.
+    const QString missing = folder.filePath("nobody.tsv");
+    const QString other = folder.filePath("other.csv");
+    outcome = run({"--class-report", data, missing, "--output", other}, noDisplay());
+    QCOMPARE(outcome.status, 1);
+    QCOMPARE(outcome.err, "numbering-rods: cannot read '" + missing + "': there is no such file or folder\n");
+    QVERIFY(!QFile::exists(other));
+    // A file that cannot be a report, or none: one line, status 2.
+    for (const QStringList& arguments : {QStringList{"--output", folder.filePath("class.odt")}, QStringList{}}) {
+        outcome = run(QStringList{"--class-report", data} + arguments, noDisplay());
+        QCOMPARE(outcome.status, 2);
+        QCOMPARE(outcome.err.count('\n'), 1);
+    }
+    // A pupil's name refused: the refusal, status 2.
+    outcome = run({"--pupil", "a\tb"}, noDisplay());
+    QCOMPARE(outcome.status, 2);
+    QCOMPARE(outcome.err, "numbering-rods: " + QString::fromStdString(rods::checkedPupilName("a\tb").refusal) + "\n");
 }
 
 #include "tst_command_line.moc"

@@ -5,6 +5,7 @@
 #include "window/form1.h"
 #include "window/window_driver.h"
 #include "working_window/column_marks.h"
+#include "working_window/numbers_in.h"
 #include "working_window/problem_picker.h"
 #include "working_window/progress_window.h"
 #include "working_window/working_window.h"
@@ -96,6 +97,7 @@ private Q_SLOTS:
     void aTeachersListWithABadLine();
     void progressCopiedSavedAndForgotten();
     void anUnwritableDataFolderIsSaidOnce();
+    void startsAsThePupilNamed();
 
 private:
     QTemporaryDir data_;
@@ -199,6 +201,15 @@ void TestPosedProblems::aTeachersListWithABadLine()
         part<QLabel>(w, "PickerMessage")->text().startsWith(QFileInfo(folder.path()).fileName() + " is not loaded."));
     QCOMPARE(w->windowTitle(), "Working: 3684 ÷ 12");
     QCOMPARE(part<QLabel>(w, "ProblemPosition")->text(), "Problem 2 of 2");
+
+    // After the last, the list says it is done and waits; asked again, it
+    // starts from its first problem.
+    click(w, "NewProblem");
+    QCOMPARE(numbersIn(part<QLabel>(w, "PickerMessage")->text()), QStringList{"2"});
+    QCOMPARE(w->windowTitle(), "Working: 3684 ÷ 12");
+    QCOMPARE(part<QLabel>(w, "ProblemPosition")->text(), "Problem 2 of 2");
+    click(w, "NewProblem");
+    QCOMPARE(part<QLabel>(w, "ProblemPosition")->text(), "Problem 1 of 2");
 }
 
 void TestPosedProblems::progressCopiedSavedAndForgotten()
@@ -271,6 +282,15 @@ void TestPosedProblems::anUnwritableDataFolderIsSaidOnce()
         QCOMPARE(message->text().startsWith("Your progress cannot be kept"), i == 0);
     }
     qputenv("XDG_DATA_HOME", data_.path().toLocal8Bit());
+}
+
+// --pupil: the Working window opens as the pupil named, not as the one who
+// worked last.
+void TestPosedProblems::startsAsThePupilNamed()
+{
+    WindowDriver driver;
+    driver.window().startAs("Zoë");
+    QCOMPARE(openWorking(driver)->pupil(), QString("Zoë"));
 }
 
 QTEST_MAIN(TestPosedProblems)

@@ -83,6 +83,14 @@ std::string slipsMade(const PupilRow& row, const std::string& empty)
     return items.empty() ? empty : itemsListed(items);
 }
 
+// A name as a spreadsheet shows it, never as a formula it would work out: a
+// child's "=1+1", or worse, keeps an apostrophe before it, as spreadsheets
+// themselves write text that looks like a formula.
+std::string asText(const std::string& name)
+{
+    return !name.empty() && std::string_view("=+-@").find(name.front()) != std::string_view::npos ? "'" + name : name;
+}
+
 std::string quoted(const std::string& field)
 {
     std::string text = "\"";
@@ -147,7 +155,7 @@ std::string classCsv(const std::vector<PupilRow>& rows)
     csv += line + "\r\n";
     // Figures as plain numbers, a spreadsheet's to sum; nothing where there is none.
     for (const PupilRow& row : rows)
-        csv += quoted(row.pupil) + "," + std::to_string(row.problems) + "," + std::to_string(row.answers) + ","
+        csv += quoted(asText(row.pupil)) + "," + std::to_string(row.problems) + "," + std::to_string(row.answers) + ","
                + std::to_string(row.rightFirst) + ","
                + (row.answers == 0 ? std::string() : std::to_string(percentOf(row.rightFirst, row.answers))) + ","
                + std::to_string(row.skipped) + "," + quoted(levelsWorked(row, {})) + "," + quoted(bestLevels(row, {}))

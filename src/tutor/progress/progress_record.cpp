@@ -1,5 +1,6 @@
 #include "tutor/progress/progress_record.h"
 
+#include "core/checksum.h"
 #include "tutor/problems/levels.h"
 #include "tutor/problems/problem_sets.h"
 
@@ -19,25 +20,6 @@ constexpr std::string_view PupilTag = "pupil";
 constexpr std::size_t LongestPupilLine = 1024;
 
 constexpr std::string_view SourceNames[] = {"own", "level", "list"};
-
-std::uint32_t checksum(std::string_view text)
-{
-    std::uint32_t hash = 2166136261u; // FNV-1a
-    for (char c : text) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 16777619u;
-    }
-    return hash;
-}
-
-std::string hex(std::uint32_t value)
-{
-    static constexpr char Digits[] = "0123456789abcdef";
-    std::string text(8, '0');
-    for (int i = 7; i >= 0; --i, value >>= 4)
-        text[static_cast<std::size_t>(i)] = Digits[value & 0xfu];
-    return text;
-}
 
 std::optional<int> whole(std::string_view text, int most)
 {
@@ -124,7 +106,7 @@ std::string recordLine(const ProgressRecord& record)
                        + (record.skipped ? "skipped" : "done") + "\t" + std::to_string(record.steps) + "\t"
                        + std::to_string(record.rightFirst) + "\t" + std::to_string(record.shown) + "\t"
                        + (slips.empty() ? std::string("-") : slips);
-    return line + "\t" + hex(checksum(line)) + "\n";
+    return line + "\t" + checksumOf(line) + "\n";
 }
 
 std::optional<ProgressRecord> readRecordLine(std::string_view line)
@@ -133,7 +115,7 @@ std::optional<ProgressRecord> readRecordLine(std::string_view line)
     const bool first = fields.size() == FirstFields && fields[0] == FirstVersion;
     if (!first && (fields.size() != Fields || fields[0] != Version))
         return std::nullopt;
-    if (hex(checksum(line.substr(0, line.size() - fields.back().size() - 1))) != fields.back())
+    if (checksumOf(line.substr(0, line.size() - fields.back().size() - 1)) != fields.back())
         return std::nullopt;
     ProgressRecord record;
     if (!first) {
@@ -177,7 +159,7 @@ std::optional<ProgressRecord> readRecordLine(std::string_view line)
 std::string pupilLine(const std::string& name)
 {
     const std::string line = std::string(PupilTag) + "\t" + name;
-    return line + "\t" + hex(checksum(line)) + "\n";
+    return line + "\t" + checksumOf(line) + "\n";
 }
 
 namespace {
@@ -188,7 +170,7 @@ std::optional<std::string> readPupilLine(std::string_view line)
     const std::vector<std::string_view> fields = split(line, '\t');
     if (fields.size() != 3 || fields[0] != PupilTag || fields[1].empty() || line.size() > LongestPupilLine)
         return std::nullopt;
-    if (hex(checksum(line.substr(0, line.size() - fields[2].size() - 1))) != fields[2])
+    if (checksumOf(line.substr(0, line.size() - fields[2].size() - 1)) != fields[2])
         return std::nullopt;
     for (char c : fields[1])
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)

@@ -1,5 +1,6 @@
 #include "tutor/session/kept_place.h"
 
+#include "core/checksum.h"
 #include "tutor/problems/levels.h"
 #include "tutor/problems/problem_sets.h"
 
@@ -10,20 +11,6 @@ namespace rods {
 namespace {
 
 constexpr std::size_t LongestList = 1000;
-
-std::string checksum(std::string_view text)
-{
-    std::uint32_t hash = 2166136261u; // FNV-1a
-    for (char c : text) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 16777619u;
-    }
-    static constexpr char Digits[] = "0123456789abcdef";
-    std::string hex(8, '0');
-    for (int i = 7; i >= 0; --i, hash >>= 4)
-        hex[static_cast<std::size_t>(i)] = Digits[hash & 0xfu];
-    return hex;
-}
 
 std::optional<int> whole(std::string_view text)
 {
@@ -63,13 +50,13 @@ std::string placeText(const KeptPlace& place)
         for (const Problem& problem : place.list)
             text += "problem\t" + problemText(problem) + "\n";
     }
-    return text + "check\t" + checksum(text) + "\n";
+    return text + "check\t" + checksumOf(text) + "\n";
 }
 
 std::optional<KeptPlace> readPlace(std::string_view text)
 {
     const std::size_t check = text.rfind("check\t");
-    if (check == std::string_view::npos || text.substr(check) != "check\t" + checksum(text.substr(0, check)) + "\n")
+    if (check == std::string_view::npos || text.substr(check) != "check\t" + checksumOf(text.substr(0, check)) + "\n")
         return std::nullopt;
     KeptPlace place;
     bool levelRead = false, posedRead = false;

@@ -210,7 +210,8 @@ ProgressRecord Lesson::record() const
     if (stepCount() == 0)
         return record;
     record.problem = problemOf(exercise_);
-    record.steps = static_cast<int>(track().size());
+    // The questions answered: all of them, unless the problem was left.
+    record.steps = static_cast<int>(track().answered());
     record.rightFirst = static_cast<int>(track().rightFirst());
     record.shown = static_cast<int>(track().shown());
     for (SlipKind slip : track().slips())

@@ -247,6 +247,13 @@ void TestClassOverview::cellsAndCsv()
              QStringList({Bea, "4", "28", "22", "79", "0", "× 1; ÷ 1, 2", "÷ 2",
                           "Rows too large (3), Forgotten carries (1), Rows too small (1)", "2026-02-12", "1"}));
     QVERIFY(lines[3].startsWith("\"O'Neil, \"\"Bea\"\"\",4,"));
+
+    // A name a spreadsheet would take for a formula goes in as text.
+    PupilRow formula;
+    formula.pupil = "=HYPERLINK(\"x\")";
+    QVERIFY(classCsv({formula}).find("\r\n\"'=HYPERLINK(\"\"x\"\")\",0,") != std::string::npos);
+    formula.pupil = "Ada = 1";
+    QVERIFY(classCsv({formula}).find("\r\n\"Ada = 1\",0,") != std::string::npos);
 }
 
 void TestClassOverview::filesOfADataFolder()
