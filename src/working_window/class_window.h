@@ -34,8 +34,8 @@ public:
 
     // The shown tab's table as tab-separated text with its heads.
     [[nodiscard]] QString tableText() const;
-    // Write the shown tab's table, in the order shown; empty when done, or
-    // why not.
+    // Write the shown tab's table in the order sorted, as CSV or as PDF:
+    // empty when done, or why not.
     QString saveCsv(const QString& path) const;
     QString savePdf(const QString& path) const;
 
