@@ -7,6 +7,7 @@
 #include "tutor/multiplication/reading_words.h"
 #include "tutor/pupils/pupil_name.h"
 #include "working_window/answer_panel.h"
+#include "working_window/class_window.h"
 #include "working_window/column_lines.h"
 #include "working_window/column_marks.h"
 #include "working_window/fixed_text.h"
@@ -24,6 +25,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -296,7 +298,24 @@ void WorkingWindow::useProblemList(const ProblemList& list, const QString& name)
 
 void WorkingWindow::showProgress() { progress_->show(); }
 
-void WorkingWindow::showClass() {}
+void WorkingWindow::showClass()
+{
+    if (!classWindow_) {
+        classWindow_ = new ClassWindow(progressFolder(), this);
+        connect(classWindow_, &ClassWindow::progressAsked, this,
+                [this](const QString& pupil, const QStringList& files) {
+                    std::vector<std::string> paths;
+                    for (const QString& file : files)
+                        paths.push_back(QFile::encodeName(file).toStdString());
+                    progress_->showFiles(pupil, std::move(paths));
+                });
+    } else if (classWindow_->isVisible()) {
+        classWindow_->refresh(); // being shown refreshes it otherwise
+    }
+    classWindow_->show();
+    classWindow_->raise();
+    classWindow_->activateWindow();
+}
 
 QString WorkingWindow::saveWorkingTo(const QString& path) const { return paperMenu_->saveWorkingTo(path); }
 

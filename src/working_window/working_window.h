@@ -14,6 +14,7 @@ namespace rods {
 
 enum class Total;
 class AnswerPanel;
+class ClassWindow;
 class PaperMenu;
 class ProblemLine;
 class ProblemPicker;
@@ -66,8 +67,9 @@ public:
     [[nodiscard]] ProblemPicker* picker() const { return picker_; }
     // Opens the pupil's progress.
     void showProgress();
-    // Opens every pupil's figures side by side.
+    // Opens every pupil's figures side by side, made the first time.
     void showClass();
+    [[nodiscard]] ClassWindow* classWindow() const { return classWindow_; }
 
     [[nodiscard]] int step() const { return lesson_.step(); }
     // 0 when the problem has no working.
@@ -123,6 +125,7 @@ private:
     bool placeRefused_ = false;
     std::unique_ptr<PupilKeeper> pupils_;
     PupilBar* pupilBar_;
+    ClassWindow* classWindow_ = nullptr;
     ProblemPicker* picker_;
     ProblemLine* problemLine_;
     // Where the problem worked came from, when the program posed it.
