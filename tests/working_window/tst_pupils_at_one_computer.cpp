@@ -1,9 +1,11 @@
 // Two pupils at one computer, in the real Working window: each works under
 // their own name, a problem left with New problem shows as skipped, each
 // finds their set and place again after a restart and after the program is
-// killed, and forgetting touches one pupil and can be undone.
+// killed, the class overview, its CSV and its PDF show each one's figures,
+// and forgetting touches one pupil and can be undone.
 #include "tutor/problems/problem_sets.h"
 #include "tutor/pupils/pupil_folders.h"
+#include "working_window/class_window.h"
 #include "working_window/level_choices.h"
 #include "working_window/numbers_in.h"
 #include "working_window/problem_picker.h"
@@ -22,6 +24,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -148,6 +151,56 @@ void TestPupilsAtOneComputer::twoPupilsWorkRestartAndForget()
     click(&w, "NewProblem");
     QVERIFY2(w.windowTitle().endsWith(QString::fromStdString(problemText(set[2]))), qPrintable(w.windowTitle()));
 
+    // The class overview, its CSV and its PDF, in the window and from the
+    // command line, show each pupil's own figures: Anna 1 problem worked with
+    // its N answers all shown (0 right at the first try, 0%), 1 skipped, level
+    // 2 of ×; Zoë 1 problem, 1 answer right (100%), nothing skipped.
+    const QString n = QString::number(anna[0].steps);
+    const QStringList annasFigures{"1", n, "0", "0", "1", "2"};
+    const QStringList zoesFigures{"1", "1", "1", "100", "0"};
+    click(&w, "Class");
+    ClassWindow* overview = w.classWindow();
+    QVERIFY(overview && overview->isVisible());
+    const QStringList table = overview->tableText().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(table.size(), 3); // the heads and two pupils
+    QVERIFY2(table[1].startsWith("Anna\t") && numbersIn(table[1]).mid(0, 6) == annasFigures, qPrintable(table[1]));
+    QVERIFY2(table[2].startsWith("Zo\u00eb\t") && numbersIn(table[2]).mid(0, 5) == zoesFigures, qPrintable(table[2]));
+    QTemporaryDir out;
+    QCOMPARE(overview->saveCsv(out.filePath("class.csv")), QString());
+    QCOMPARE(overview->savePdf(out.filePath("class.pdf")), QString());
+    QProcess report;
+    report.start(RODS_PROGRAM, {"--class-report", data, "--output", out.filePath("report.csv")});
+    QVERIFY(report.waitForFinished(30000));
+    QCOMPARE(report.exitCode(), 0);
+    for (const QString& csv : {out.filePath("class.csv"), out.filePath("report.csv")}) {
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList rows = QString::fromUtf8(file.readAll()).split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 3);
+        QVERIFY2(rows[1].startsWith("\"Anna\",") && numbersIn(rows[1]).mid(0, 6) == annasFigures, qPrintable(rows[1]));
+        QVERIFY2(rows[2].startsWith("\"Zo\u00eb\",") && numbersIn(rows[2]).mid(0, 5) == zoesFigures,
+                 qPrintable(rows[2]));
+    }
+    QProcess pdf;
+    pdf.start("pdftotext", {"-layout", out.filePath("class.pdf"), "-"});
+    QVERIFY(pdf.waitForFinished(30000));
+    const QStringList lines = QString::fromUtf8(pdf.readAllStandardOutput()).split('\n');
+    for (const auto& [pupil, figures] :
+         {std::pair{QString("Anna"), annasFigures}, {QString("Zo\u00eb"), zoesFigures}}) {
+        const auto row = std::find_if(lines.begin(), lines.end(),
+                                      [&](const QString& line) { return line.trimmed().startsWith(pupil + " "); });
+        QVERIFY2(row != lines.end() && numbersIn(*row).mid(0, figures.size()) == figures, qPrintable(pupil));
+    }
+    // A pupil's row opens that pupil's progress.
+    auto* rows = part<QTableView>(overview, "ClassPupils");
+    rows->setFocus();
+    rows->setCurrentIndex(rows->model()->index(1, 0));
+    QTest::keyClick(rows, Qt::Key_Return);
+    auto* zoesProgress = w.findChildren<ProgressWindow*>().last();
+    QVERIFY(zoesProgress->isVisible() && zoesProgress->windowTitle().contains("Zo\u00eb"));
+    QVERIFY(zoesProgress->text().contains("12 × 3"));
+    overview->close();
+
     // Forgetting asks, names Anna, and leaves Zoë's file as it was.
     const std::string zoes = PupilFolders(data.toStdString()).progressOf("Zo\u00eb").path();
     QFile zoeFile(QString::fromStdString(zoes));
@@ -155,7 +208,11 @@ void TestPupilsAtOneComputer::twoPupilsWorkRestartAndForget()
     const QByteArray zoeBefore = zoeFile.readAll();
     zoeFile.close();
     click(&w, "Progress");
-    auto* progress = part<ProgressWindow>(&w, "ProgressWindow");
+    ProgressWindow* progress = nullptr;
+    for (ProgressWindow* shown : w.findChildren<ProgressWindow*>())
+        if (shown->windowTitle().contains("Anna"))
+            progress = shown;
+    QVERIFY(progress);
     QString asked;
     QTimer::singleShot(0, [&asked] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
