@@ -8,6 +8,7 @@
 #include "working_window/numbers_in.h"
 #include "working_window/problem_picker.h"
 #include "working_window/progress_window.h"
+#include "working_window/window_parts.h"
 #include "working_window/working_window.h"
 
 #include <QApplication>
@@ -27,19 +28,6 @@
 using namespace rods;
 
 namespace {
-
-template <typename Widget> Widget* part(QWidget* window, const char* name)
-{
-    auto* widget = window->findChild<Widget*>(name);
-    if (widget == nullptr)
-        qFatal("no %s in the window", name);
-    return widget;
-}
-
-void click(QWidget* window, const char* button)
-{
-    QTest::mouseClick(part<QPushButton>(window, button), Qt::LeftButton);
-}
 
 void answer(WorkingWindow* w, const QString& typed)
 {

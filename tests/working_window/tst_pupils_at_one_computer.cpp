@@ -12,6 +12,7 @@
 #include "working_window/progress_window.h"
 #include "working_window/pupil_bar.h"
 #include "working_window/pupil_keeper.h"
+#include "working_window/window_parts.h"
 #include "working_window/working_window.h"
 
 #include <QApplication>
@@ -32,19 +33,6 @@
 using namespace rods;
 
 namespace {
-
-template <typename Widget> Widget* part(QWidget* window, const char* name)
-{
-    auto* widget = window->findChild<Widget*>(name);
-    if (widget == nullptr)
-        qFatal("no %s in the window", name);
-    return widget;
-}
-
-void click(QWidget* window, const char* button)
-{
-    QTest::mouseClick(part<QPushButton>(window, button), Qt::LeftButton);
-}
 
 void typeInto(QWidget* box, const QString& typed)
 {

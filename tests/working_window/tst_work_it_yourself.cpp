@@ -8,6 +8,7 @@
 #include "working_window/column_marks.h"
 #include "working_window/numbers_in.h"
 #include "working_window/rods_picture.h"
+#include "working_window/window_parts.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -22,14 +23,6 @@ using namespace rods;
 namespace {
 
 const QString Times = QString::fromUtf8("\xc3\x97");
-
-template <typename Widget> Widget* part(WorkingWindow* window, const char* name)
-{
-    auto* widget = window->findChild<Widget*>(name);
-    if (widget == nullptr)
-        qFatal("no %s in the Working window", name);
-    return widget;
-}
 
 QString hint(WorkingWindow* w) { return part<QPlainTextEdit>(w, "Hint")->toPlainText(); }
 QString tally(WorkingWindow* w) { return part<QLabel>(w, "Tally")->text(); }

@@ -2,6 +2,7 @@
 #include "core/words.h"
 #include "tutor/classroom/class_overview.h"
 #include "tutor/exercise/sentence.h"
+#include "tutor/progress/progress_report.h"
 #include "tutor/progress/slip_words.h"
 
 namespace rods {
@@ -91,17 +92,6 @@ std::string asText(const std::string& name)
     return !name.empty() && std::string_view("=+-@").find(name.front()) != std::string_view::npos ? "'" + name : name;
 }
 
-std::string quoted(const std::string& field)
-{
-    std::string text = "\"";
-    for (char c : field) {
-        if (c == '"')
-            text += '"';
-        text += c;
-    }
-    return text + "\"";
-}
-
 } // namespace
 
 std::vector<std::string> classColumnHeads()
@@ -151,16 +141,16 @@ std::string classCsv(const std::vector<PupilRow>& rows)
     std::string csv = "\xef\xbb\xbf"; // so that spreadsheets read × and ÷ as UTF-8
     std::string line;
     for (const std::string& head : classColumnHeads())
-        line += (line.empty() ? "" : ",") + quoted(head);
+        line += (line.empty() ? "" : ",") + csvQuoted(head);
     csv += line + "\r\n";
     // Figures as plain numbers, a spreadsheet's to sum; nothing where there is none.
     for (const PupilRow& row : rows)
-        csv += quoted(asText(row.pupil)) + "," + std::to_string(row.problems) + "," + std::to_string(row.answers) + ","
-               + std::to_string(row.rightFirst) + ","
+        csv += csvQuoted(asText(row.pupil)) + "," + std::to_string(row.problems) + "," + std::to_string(row.answers)
+               + "," + std::to_string(row.rightFirst) + ","
                + (row.answers == 0 ? std::string() : std::to_string(percentOf(row.rightFirst, row.answers))) + ","
-               + std::to_string(row.skipped) + "," + quoted(levelsWorked(row, {})) + "," + quoted(bestLevels(row, {}))
-               + "," + quoted(slipsMade(row, {})) + "," + quoted(row.lastDay) + "," + std::to_string(row.unreadable)
-               + "\r\n";
+               + std::to_string(row.skipped) + "," + csvQuoted(levelsWorked(row, {})) + ","
+               + csvQuoted(bestLevels(row, {})) + "," + csvQuoted(slipsMade(row, {})) + "," + csvQuoted(row.lastDay)
+               + "," + std::to_string(row.unreadable) + "\r\n";
     return csv;
 }
 

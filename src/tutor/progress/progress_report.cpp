@@ -130,17 +130,6 @@ std::string recordInWords(const ProgressRecord& record)
     return shortTime(record.time) + "  " + words;
 }
 
-std::string quoted(const std::string& field)
-{
-    std::string text = "\"";
-    for (char c : field) {
-        if (c == '"')
-            text += '"';
-        text += c;
-    }
-    return text + "\"";
-}
-
 } // namespace
 
 std::string progressReport(const ProgressRead& read)
@@ -234,6 +223,17 @@ std::string progressReport(const ProgressRead& read)
     return report;
 }
 
+std::string csvQuoted(const std::string& field)
+{
+    std::string text = "\"";
+    for (char c : field) {
+        if (c == '"')
+            text += '"';
+        text += c;
+    }
+    return text + "\"";
+}
+
 std::string progressCsv(const std::vector<ProgressRecord>& records)
 {
     std::string csv = "\xef\xbb\xbf"; // so that spreadsheets read × and ÷ as UTF-8
@@ -246,10 +246,10 @@ std::string progressCsv(const std::vector<ProgressRecord>& records)
         translated("ProgressCsv", "Answers"),       translated("ProgressCsv", "Right at the first try"),
         translated("ProgressCsv", "Shown")};
     for (const std::string& head : heads)
-        csv += (&head == &heads[0] ? "" : ",") + quoted(head);
+        csv += (&head == &heads[0] ? "" : ",") + csvQuoted(head);
     for (int kind = 0; kind < SlipKinds; ++kind) {
         csv += ',';
-        csv += quoted(slipTitleWords(static_cast<SlipKind>(kind)));
+        csv += csvQuoted(slipTitleWords(static_cast<SlipKind>(kind)));
     }
     csv += "\r\n";
     for (const ProgressRecord& record : records) {
@@ -259,7 +259,7 @@ std::string progressCsv(const std::vector<ProgressRecord>& records)
         const std::string source = level                                  ? translated("ProgressCsv", "level")
                                    : record.source == ProblemSource::List ? translated("ProgressCsv", "list")
                                                                           : translated("ProgressCsv", "own");
-        csv += quoted(record.time) + "," + quoted(problemText(record.problem)) + "," + quoted(source) + ","
+        csv += csvQuoted(record.time) + "," + csvQuoted(problemText(record.problem)) + "," + csvQuoted(source) + ","
                + (record.skipped ? "1," : "0,") + (level ? std::to_string(record.level) : "") + ","
                + (level ? std::to_string(record.set) : "") + "," + std::to_string(record.steps) + ","
                + std::to_string(record.rightFirst) + "," + std::to_string(record.shown);

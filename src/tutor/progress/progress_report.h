@@ -15,6 +15,9 @@ inline constexpr std::size_t LastProblemsListed = 20;
 // line of advice; and the last 20 problems.
 [[nodiscard]] std::string progressReport(const ProgressRead& read);
 
+// A field of a CSV line, quoted, with its quotes doubled.
+[[nodiscard]] std::string csvQuoted(const std::string& field);
+
 // The records as CSV for a spreadsheet: UTF-8 with a byte order mark, a head
 // line, one line per record, a column for each kind of slip.
 [[nodiscard]] std::string progressCsv(const std::vector<ProgressRecord>& records);
