@@ -1,5 +1,6 @@
 #include "class_bench.h"
 
+#include "paint_counter.h"
 #include "statistics.h"
 #include "tutor/problems/problem_sets.h"
 #include "tutor/progress/progress_record.h"
@@ -60,20 +61,6 @@ void writeClass(const QString& data)
             qFatal("cannot write the class's files");
     }
 }
-
-// Counts paints of the watched widget.
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 double openClass(const QString& data)
 {

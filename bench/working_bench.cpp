@@ -1,5 +1,6 @@
 #include "working_bench.h"
 
+#include "paint_counter.h"
 #include "statistics.h"
 #include "window/form1.h"
 #include "window/text_box.h"
@@ -18,20 +19,6 @@
 using rods::Form1;
 
 namespace {
-
-// Counts paints of the watched widget.
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 std::unique_ptr<Form1> largestProblem()
 {
