@@ -184,6 +184,7 @@ void ProblemPicker::poseNext()
         // The list waits at its end until it is asked for again.
         listEndSaid_ = true;
         // TRANSLATORS: "New problem" is the button of that name.
+        // xgettext:no-c-format
         say(uiCount("ProblemPicker", "You have worked the %n problem of the list. Press New problem to start it again.",
                     "You have worked all %n problems of the list. Press New problem to start it again.",
                     static_cast<long long>(list_.size())));
@@ -213,6 +214,7 @@ void ProblemPicker::finish()
     if (queue_.listDone()) {
         listEndSaid_ = true;
         // TRANSLATORS: said when the last problem of a teacher's list is worked to the end.
+        // xgettext:no-c-format
         say(uiCount("ProblemPicker", "You have worked the %n problem of the list.",
                     "You have worked all %n problems of the list.", static_cast<long long>(list_.size())));
     }

@@ -133,7 +133,9 @@ std::string accountPupilName()
     if (const char* user = std::getenv("USER"))
         if (const CheckedName login = checkedPupilName(user); login.refusal.empty())
             return login.name;
-    return translated("PupilName", "Pupil");
+    // A name, not a word to translate: a pupil's folder is named from it,
+    // and must stay the same in every language the program speaks.
+    return "Pupil";
 }
 
 } // namespace rods
