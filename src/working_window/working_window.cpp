@@ -124,8 +124,8 @@ void WorkingWindow::keepPlace()
     if (!failure.isEmpty()) {
         // Said once: the pupil works on.
         placeRefused_ = true;
-        // TRANSLATORS: %1 says why.
-        picker_->say(uiText("WorkingWindow", "Where you left off cannot be kept (%1). Everything else works as before.")
+        // TRANSLATORS: %1 says why, in a sentence of its own.
+        picker_->say(uiText("WorkingWindow", "Where you left off cannot be kept. %1 Everything else works as before.")
                          .arg(failure));
     }
 }
