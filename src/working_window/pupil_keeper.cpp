@@ -25,7 +25,7 @@ QString write(const QString& path, const QByteArray& bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         // TRANSLATORS: %1 is a file's path, %2 the system's reason.
-        return uiText("PupilKeeper", "%1 cannot be written: %2").arg(path, file.errorString());
+        return uiText("PupilKeeper", "%1 cannot be written: %2.").arg(path, file.errorString());
     return {};
 }
 
