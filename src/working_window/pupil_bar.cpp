@@ -48,6 +48,7 @@ PupilBar::PupilBar(QWidget* parent)
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(label);
     row->addWidget(names_);
+    row->addStretch(1);
     row->addWidget(progress_);
     row->addWidget(class_);
     auto* column = new QVBoxLayout(this);
