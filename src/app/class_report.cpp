@@ -30,13 +30,9 @@ QString unreadable(const QString& path)
 QString writeCsv(const QString& path, const std::vector<PupilRow>& rows)
 {
     const std::string csv = classCsv(rows);
-    const QString why = writeWholeFile(
-        path,
-        [&csv](QIODevice& file) {
-            return file.write(csv.data(), static_cast<qint64>(csv.size())) == qint64(csv.size());
-        },
-        // TRANSLATORS: a reason, put into "Could not write %1: %2."
-        uiText("ClassOverview", "the table could not be written"));
+    const QString why = writeWholeFile(path, csv,
+                                       // TRANSLATORS: a reason, put into "Could not write %1: %2."
+                                       uiText("ClassOverview", "the table could not be written"));
     // TRANSLATORS: %1 is the file's name, %2 why not: the system's words, or
     // one of the reasons of this context that start with a small letter.
     return why.isEmpty() ? why : uiText("Paper", "Could not write %1: %2.").arg(QFileInfo(path).fileName(), why);

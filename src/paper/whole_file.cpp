@@ -19,4 +19,14 @@ QString writeWholeFile(const QString& path, const std::function<bool(QIODevice&)
     return {};
 }
 
+QString writeWholeFile(const QString& path, std::string_view bytes, const QString& failure)
+{
+    return writeWholeFile(
+        path,
+        [bytes](QIODevice& file) {
+            return file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+        },
+        failure);
+}
+
 } // namespace rods

@@ -150,13 +150,9 @@ QString ClassWindow::tableText() const { return shownTable()->text(); }
 QString ClassWindow::saveCsv(const QString& path) const
 {
     const std::string csv = classCsv(shownTable()->rowsShown());
-    const QString error = writeWholeFile(
-        path,
-        [&csv](QIODevice& file) {
-            return file.write(csv.data(), static_cast<qint64>(csv.size())) == static_cast<qint64>(csv.size());
-        },
-        // TRANSLATORS: why a file could not be saved, put in a sentence after a colon.
-        uiText("ClassWindow", "not all of it could be written"));
+    const QString error = writeWholeFile(path, csv,
+                                         // TRANSLATORS: why a file could not be saved, put in a sentence after a colon.
+                                         uiText("ClassWindow", "not all of it could be written"));
     if (!error.isEmpty())
         // TRANSLATORS: %1 is the file's path, %2 says why.
         return uiText("ClassWindow", "The table could not be saved to %1: %2").arg(path, error);
